@@ -1,0 +1,97 @@
+// TVeyraFM: the program's one window and the owner of nearly all of its state.
+// Its operations are grouped by subsystem into the source files of app/, assets/,
+// fortune/, view/, input/ and services/; this header is the window's whole shape.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "assets/resource_store.h"
+#include "app/random_source.h"
+#include "assets/string_list.h"
+#include "platform/bitmap.h"
+#include "platform/platform.h"
+
+namespace lv {
+
+// Window geometry fixed by the design.
+constexpr int kFormWidth = 737;
+constexpr int kFormHeight = 584;
+constexpr char kAppTitle[] = "Lunavox2009";
+
+// Colours fixed at start.
+constexpr TColor LabelBackColor = 128 + 256 * 195 + 65536 * 139;  // 9159552
+constexpr TColor TitleTextColor = 42 + 256 * 50 + 65536 * 42;     // 2765354
+
+// Sound slots: 1 to 13 are "A01".."A13", 14 to 40 are "B00".."B26".
+constexpr int kSoundCountA = 13;
+constexpr int kSoundCount = 40;
+
+class TVeyraFM {
+ public:
+  TVeyraFM(IPlatform& platform, const TResourceStore& resources);
+  ~TVeyraFM();
+  TVeyraFM(const TVeyraFM&) = delete;
+  TVeyraFM& operator=(const TVeyraFM&) = delete;
+
+  // Lifecycle and drawing (app/main_unit.cpp).
+  void FormCreate();
+  void FormDestroy();
+  void FormPaint();
+  void CopyToBackBuffer(const TBitmap& source, int srcX, int srcY, int width, int height, int dstX,
+                        int dstY, bool show);
+  void ShowBackBuffer(int x, int y, int width, int height);
+
+  // Placement (app/window_placement.cpp).
+  struct TPoint {
+    int X, Y;
+  };
+  TPoint GetCentredPos() const;
+  void CentreWindow();
+
+  // Resource loaders (assets/resource_loaders.cpp).
+  bool LoadJpgResource(const std::string& name, TBitmap& output);
+  bool LoadBmpResource(const std::string& name, TBitmap& output);
+  bool LoadTxtResource(const std::string& name, TStringList& output);
+  void LoadWavResource(const std::string& name, int number);
+  void LoadSoundBank();
+  void FreeSoundBank();
+
+  // Components of the window design (app/main_unit_components.cpp).
+  IForm& Form() { return *form_; }
+  std::unique_ptr<ILabel> LabelNo, LabelKaisetu, LabelTittle, LabelCreator;
+  std::unique_ptr<IMemo> Memo1;
+  std::unique_ptr<ITimer> Timer1;
+  std::unique_ptr<IPopupMenu> PopupMenu1;
+
+  // Fields.
+  std::string ExeDir;  // the program's folder, with its trailing separator
+  bool Closing = false;
+  int DownX = 0, DownY = 0;
+  int AnimState = 0;
+
+  TBitmap BackBuffer;
+  TBitmap ButtonBmp, WakuTateBmp, WakuYokoBmp, NamiBmp, IndexBmp, QuestBmp, StarBmp, LightBmp;
+  TBitmap MascotBmp;
+  TBitmap CardBack, CardFace;
+  TStringList CardTable;
+  TRandom Rng;
+
+  // The bytes of each sound, read in place from the resources; slot 0 is unused.
+  std::array<TResourceBytes, kSoundCount + 1> SoundBank{};
+
+ private:
+  void CreateComponents();
+  void BindEvents();
+
+  IPlatform& platform_;
+  const TResourceStore& resources_;
+  std::unique_ptr<IForm> form_;
+};
+
+// The folder part of a path, with its trailing separator, cut to 255 bytes.
+std::string ExeDirOf(const std::string& exePath);
+
+}  // namespace lv

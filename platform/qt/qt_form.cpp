@@ -1,0 +1,347 @@
+#include "platform/qt/qt_form.h"
+
+#include <QActionGroup>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTextBlock>
+
+#include "platform/cp932.h"
+#include "platform/qt/qt_text.h"
+
+namespace lv::qt {
+
+namespace {
+
+QColor ToQColor(TColor c) { return QColor(c & 255, (c >> 8) & 255, (c >> 16) & 255); }
+
+TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
+  TShiftState shift = 0;
+  if (modifiers & Qt::ShiftModifier) shift |= ssShift;
+  if (modifiers & Qt::AltModifier) shift |= ssAlt;
+  if (modifiers & Qt::ControlModifier) shift |= ssCtrl;
+  return shift;
+}
+
+std::optional<TMouseButton> ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton: return TMouseButton::mbLeft;
+    case Qt::RightButton: return TMouseButton::mbRight;
+    case Qt::MiddleButton: return TMouseButton::mbMiddle;
+    default: return std::nullopt;
+  }
+}
+
+// The program's key code for a Qt key: the keys it reacts to by their fixed codes,
+// letters and digits as themselves, anything else as a code it ignores.
+std::uint16_t KeyCodeOf(int key) {
+  switch (key) {
+    case Qt::Key_Backspace: return vk::Back;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vk::Return;
+    case Qt::Key_Escape: return vk::Escape;
+    case Qt::Key_Left: return vk::Left;
+    case Qt::Key_Up: return vk::Up;
+    case Qt::Key_Right: return vk::Right;
+    case Qt::Key_Down: return vk::Down;
+    default: return key >= 0x20 && key < 0x7F ? static_cast<std::uint16_t>(key) : 0xFF;
+  }
+}
+
+QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+
+}  // namespace
+
+// ---- labels ----
+
+QtLabel::QtLabel(FormWidget* form, const TRect& bounds, TAlignment alignment, bool wordWrap)
+    : label_(new QLabel(form)), bounds_(bounds) {
+  label_->setGeometry(ToQRect(bounds));
+  label_->setAlignment(alignment == TAlignment::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+  label_->setWordWrap(wordWrap);
+  label_->setTextFormat(Qt::PlainText);
+  label_->setAutoFillBackground(true);
+  label_->installEventFilter(form);
+  form->labels.push_back(this);
+}
+
+void QtLabel::SetCaption(const std::string& text) {
+  caption_ = text;
+  label_->setText(FromCp932(text));
+}
+
+void QtLabel::SetFont(const TFontSpec& font) {
+  font_ = font;
+  label_->setFont(FontFor(font));
+  ApplyPalette();
+}
+
+void QtLabel::SetBackColor(TColor color) {
+  back_ = color;
+  ApplyPalette();
+}
+
+void QtLabel::ApplyPalette() {
+  QPalette palette = label_->palette();
+  palette.setColor(QPalette::Window, ToQColor(back_));
+  palette.setColor(QPalette::WindowText, ToQColor(font_.Color));
+  label_->setPalette(palette);
+}
+
+// ---- the wish box ----
+
+QtMemo::QtMemo(FormWidget* form, const TRect& bounds) : edit_(new QPlainTextEdit(form)), bounds_(bounds) {
+  edit_->setGeometry(ToQRect(bounds));
+  edit_->setFrameShape(QFrame::NoFrame);
+  edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  edit_->setAttribute(Qt::WA_InputMethodEnabled, true);
+  edit_->installEventFilter(form);
+  edit_->viewport()->installEventFilter(form);
+  form->memo = this;
+  QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] {
+    if (trimming_) return;
+    EnforceMaxLength();
+    if (OnChange) OnChange();
+  });
+}
+
+std::string QtMemo::Text() const { return ToCp932(edit_->toPlainText().replace('\n', "\r\n")); }
+
+void QtMemo::SetText(const std::string& text) {
+  QString wanted = FromCp932(text).remove('\r');
+  if (wanted == edit_->toPlainText()) return;
+  edit_->setPlainText(wanted);
+}
+
+int QtMemo::SelStart() const { return edit_->textCursor().position(); }
+
+void QtMemo::SetSelStart(int position) {
+  QTextCursor cursor = edit_->textCursor();
+  cursor.setPosition(std::clamp(position, 0, static_cast<int>(edit_->toPlainText().size())));
+  edit_->setTextCursor(cursor);
+}
+
+void QtMemo::SetFont(const TFontSpec& font) { edit_->setFont(FontFor(font)); }
+
+void QtMemo::SetBackColor(TColor color) {
+  back_ = color;
+  QPalette palette = edit_->palette();
+  palette.setColor(QPalette::Base, ToQColor(color));
+  palette.setColor(QPalette::Text, QColor(0, 0, 0));
+  edit_->setPalette(palette);
+}
+
+// The box holds at most MaxLength characters; what typing or pasting adds beyond
+// that is cut off at the end.
+void QtMemo::EnforceMaxLength() {
+  QString text = edit_->toPlainText();
+  if (maxLength_ <= 0 || text.size() <= maxLength_) return;
+  int caret = SelStart();
+  trimming_ = true;
+  edit_->setPlainText(text.left(maxLength_));
+  trimming_ = false;
+  SetSelStart(std::min(caret, maxLength_));
+}
+
+// ---- timer ----
+
+QtTimer::QtTimer() {
+  timer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (OnTimer) OnTimer();
+  });
+}
+
+void QtTimer::SetInterval(int milliseconds) { timer_.setInterval(milliseconds); }
+
+void QtTimer::SetEnabled(bool enabled) {
+  if (enabled)
+    timer_.start();
+  else
+    timer_.stop();
+}
+
+// ---- popup menu ----
+
+QtPopupMenu::QtPopupMenu(QWidget* owner, const std::vector<TMenuItemSpec>& items) : menu_(new QMenu(owner)) {
+  std::map<std::string, QMenu*> submenus{{"", menu_}};
+  std::map<std::string, QActionGroup*> radioGroups;
+  for (const TMenuItemSpec& item : items) {
+    QMenu* parent = submenus.count(item.Parent) ? submenus[item.Parent] : menu_;
+    if (item.Caption == "-") {
+      parent->addSeparator();
+      continue;
+    }
+    const bool isSubmenu = std::any_of(items.begin(), items.end(),
+                                       [&](const TMenuItemSpec& other) { return other.Parent == item.Name; });
+    if (isSubmenu) {
+      QMenu* sub = parent->addMenu(FromCp932(item.Caption));
+      submenus[item.Name] = sub;
+      actions_[item.Name] = sub->menuAction();
+      continue;
+    }
+    QAction* action = parent->addAction(FromCp932(item.Caption));
+    action->setCheckable(true);
+    action->setChecked(false);
+    if (item.Radio) {
+      QActionGroup*& group = radioGroups[item.Parent];
+      if (!group) group = new QActionGroup(menu_);
+      group->addAction(action);
+    }
+    const std::string name = item.Name;
+    QObject::connect(action, &QAction::triggered, [this, name] {
+      if (OnClick) OnClick(name);
+    });
+    actions_[item.Name] = action;
+  }
+  QObject::connect(menu_, &QMenu::aboutToShow, [this] {
+    if (OnPopup) OnPopup();
+  });
+}
+
+QAction* QtPopupMenu::Find(const std::string& item) const {
+  auto it = actions_.find(item);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void QtPopupMenu::SetChecked(const std::string& item, bool checked) {
+  if (QAction* a = Find(item)) a->setChecked(checked);
+}
+
+bool QtPopupMenu::Checked(const std::string& item) const {
+  QAction* a = Find(item);
+  return a && a->isChecked();
+}
+
+void QtPopupMenu::SetEnabled(const std::string& item, bool enabled) {
+  if (QAction* a = Find(item)) a->setEnabled(enabled);
+}
+
+bool QtPopupMenu::Enabled(const std::string& item) const {
+  QAction* a = Find(item);
+  return a && a->isEnabled();
+}
+
+void QtPopupMenu::Popup(int screenX, int screenY) { menu_->popup(QPoint(screenX, screenY)); }
+
+// ---- the window ----
+
+QtForm::QtForm() : widget_(new FormWidget(canvas_)) {}
+
+QtForm::~QtForm() { delete widget_; }
+
+void QtForm::SetEvents(TFormEvents events) { widget_->events = std::move(events); }
+
+void QtForm::SetClientSize(int width, int height) {
+  canvas_.SetSize(width, height);
+  widget_->setFixedSize(width, height);
+}
+
+int QtForm::Left() const { return widget_->pos().x(); }
+int QtForm::Top() const { return widget_->pos().y(); }
+void QtForm::SetPosition(int left, int top) { widget_->move(left, top); }
+
+void QtForm::Invalidate(const TRect& rect) { widget_->update(ToQRect(rect)); }
+
+void QtForm::Close() { widget_->close(); }
+
+std::unique_ptr<ILabel> QtForm::CreateLabel(const TRect& bounds, TAlignment alignment, bool wordWrap) {
+  return std::make_unique<QtLabel>(widget_, bounds, alignment, wordWrap);
+}
+
+std::unique_ptr<IMemo> QtForm::CreateMemo(const TRect& bounds) { return std::make_unique<QtMemo>(widget_, bounds); }
+
+std::unique_ptr<ITimer> QtForm::CreateTimer() { return std::make_unique<QtTimer>(); }
+
+std::unique_ptr<IPopupMenu> QtForm::CreatePopupMenu(const std::vector<TMenuItemSpec>& items) {
+  return std::make_unique<QtPopupMenu>(widget_, items);
+}
+
+FormWidget::FormWidget(TBitmap& canvas) : canvas_(canvas) {
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  // The picture covers every pixel, so the system never needs to erase the background.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void FormWidget::paintEvent(QPaintEvent* event) {
+  QImage image(canvas_.Bits(), canvas_.Width(), canvas_.Height(), canvas_.Stride(), QImage::Format_BGR888);
+  QPainter painter(this);
+  painter.drawImage(event->rect(), image, event->rect());
+}
+
+// The first showing and every restore from the taskbar repaint the whole window.
+void FormWidget::showEvent(QShowEvent*) {
+  if (events.OnPaint) events.OnPaint();
+}
+
+void FormWidget::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowStateChange && !isMinimized() && events.OnPaint) events.OnPaint();
+  QWidget::changeEvent(event);
+}
+
+void FormWidget::mousePressEvent(QMouseEvent* event) {
+  auto button = ButtonOf(event->button());
+  if (button && events.OnMouseDown)
+    events.OnMouseDown(nullptr, *button, ShiftOf(event->modifiers()), event->position().x(), event->position().y());
+}
+
+void FormWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (events.OnMouseMove) events.OnMouseMove(nullptr, ShiftOf(event->modifiers()), event->position().x(), event->position().y());
+}
+
+void FormWidget::mouseReleaseEvent(QMouseEvent* event) {
+  auto button = ButtonOf(event->button());
+  if (button && events.OnMouseUp)
+    events.OnMouseUp(nullptr, *button, ShiftOf(event->modifiers()), event->position().x(), event->position().y());
+}
+
+void FormWidget::keyPressEvent(QKeyEvent* event) { PreviewKey(event); }
+
+bool FormWidget::PreviewKey(QKeyEvent* event) {
+  std::uint16_t key = KeyCodeOf(event->key());
+  if (events.OnKeyDown) events.OnKeyDown(key, ShiftOf(event->modifiers()));
+  // Enter never reaches the wish box: it is the fortune key, not a line break.
+  return key == 0 || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+const ILabel* FormWidget::SenderOf(QObject* watched) const {
+  for (const QtLabel* label : labels)
+    if (label->Widget() == watched) return label;
+  return nullptr;
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
+  const bool onMemo = memo && (watched == memo->Widget() || watched == memo->Widget()->viewport());
+  if (onMemo && event->type() == QEvent::KeyPress) return PreviewKey(static_cast<QKeyEvent*>(event));
+  if (onMemo && event->type() == QEvent::MouseButtonPress) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    auto button = ButtonOf(mouse->button());
+    if (button && memo->OnMouseDown)
+      memo->OnMouseDown(*button, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
+    return false;
+  }
+  const ILabel* label = SenderOf(watched);
+  if (!label) return QWidget::eventFilter(watched, event);
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      if (auto button = ButtonOf(mouse->button()); button && events.OnMouseDown)
+        events.OnMouseDown(label, *button, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
+      return true;
+    case QEvent::MouseMove:
+      if (events.OnMouseMove) events.OnMouseMove(label, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
+      return true;
+    case QEvent::MouseButtonRelease:
+      if (auto button = ButtonOf(mouse->button()); button && events.OnMouseUp)
+        events.OnMouseUp(label, *button, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
+      return true;
+    default:
+      return QWidget::eventFilter(watched, event);
+  }
+}
+
+}  // namespace lv::qt
