@@ -13,18 +13,19 @@ MASCOT_VOICES = {
     "A13": ("わあい!", Character(variant="f2", pitch=80, speed=200, shift_cents=400, room=25)),
 }
 
-# Voice code -> (line, character). Code 00 doubles as the mascot's default click
-# voice, so its line stays short and cheerful.
+# Voice code -> (line, character): each creator of the deck greets with their
+# name (read in kana). Code 00 doubles as the mascot's default click voice, so
+# its line stays short and cheerful: the star sprite answers as Mira.
 CREATOR_VOICES = {
-    0: ("よろしくね!", Character(variant="f3", pitch=75, speed=185, shift_cents=350, room=25)),
-    6: ("ほしの かーどを どーぞ。", Character(variant="f1", pitch=50, speed=150, room=45)),
-    11: ("ぼくの かーど、たのしんでね。", Character(variant="m1", pitch=40, speed=140, shift_cents=-150)),
-    13: ("やっほー、みてくれて ありがとー!", Character(variant="f5", pitch=80, speed=205, shift_cents=200)),
-    20: ("そっと ねがいを こめました。", Character(variant="whisperf", pitch=60, speed=140, room=50)),
-    21: ("こんにちわ、よろしく!", Character(variant="m3", pitch=62, speed=175, shift_cents=100)),
-    24: ("ゆめの なかで かきました。", Character(variant="klatt", pitch=70, speed=130, tremolo_hz=5.0, room=55)),
-    25: ("ゆっくり みていってね。", Character(variant="f4", pitch=30, speed=125, shift_cents=-100, room=40)),
-    26: ("ぴかぴかの かーどだよ!", Character(variant="m7", pitch=85, speed=190, shift_cents=250)),
+    0: ("ミラだよ、よろしくね!", Character(variant="f3", pitch=75, speed=185, shift_cents=350, room=25)),
+    6: ("がらすこーぼーの アオイです。", Character(variant="f1", pitch=50, speed=150, room=45)),
+    11: ("きりえの しづきです。よろしく。", Character(variant="m1", pitch=45, speed=160, shift_cents=-50)),
+    13: ("もくはんしの なぎさぶねです!", Character(variant="f5", pitch=80, speed=205, shift_cents=200)),
+    20: ("きかの ソラです。", Character(variant="whisperf", pitch=60, speed=140, room=50)),
+    21: ("すいさいの こもれびです、よろしく!", Character(variant="m3", pitch=62, speed=180, shift_cents=100)),
+    24: ("ピクセルムーンだよ!", Character(variant="klatt", pitch=90, speed=150, shift_cents=700, tremolo_hz=6.0, room=55)),
+    25: ("かげえざの ともしびです。", Character(variant="f4", pitch=30, speed=135, shift_cents=-100, room=40)),
+    26: ("きんせんざいくの フィリアです!", Character(variant="m7", pitch=90, speed=190, shift_cents=700)),
 }
 
 # A small celesta figure before each creator speaks, lifting the voice into the
