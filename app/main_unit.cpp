@@ -21,6 +21,7 @@ void TVeyraFM::FormCreate() {
   Memo1->SetMaxLength(380);
   Rng.Randomize(platform_.Clock().Entropy());
   ExeDir = ExeDirOf(platform_.ExePath());
+  InitButtonTable(ButtonTable);
   LoadSoundBank();
   CentreWindow();
   LoadJpgResource("Base", BackBuffer);

@@ -11,6 +11,7 @@
 #include "assets/resource_store.h"
 #include "app/random_source.h"
 #include "assets/string_list.h"
+#include "input/button_dat_u.h"
 #include "platform/bitmap.h"
 #include "platform/platform.h"
 
@@ -58,6 +59,18 @@ class TVeyraFM {
   void LoadWavResource(const std::string& name, int number);
   void LoadSoundBank();
   void FreeSoundBank();
+
+  // Buttons (input/button_drawing.cpp).
+  void DrawButton(int index, int state);
+  void ReleaseButtons();
+  void EnableFortuneButton(bool draw);
+  void DisableFortuneButton(bool draw);
+  TButtonTable ButtonTable;
+
+  // Sound (services/sound.cpp).
+  void PlaySoundNo(int n);
+  void SetMuteOn(bool value);
+  bool MuteOn = false;
 
   // Components of the window design (app/main_unit_components.cpp).
   IForm& Form() { return *form_; }

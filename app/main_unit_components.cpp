@@ -8,6 +8,39 @@ namespace {
 
 TRect Box(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
+// The popup menu, top to bottom; captions are UTF-8 here and CP932 in the menu.
+std::vector<TMenuItemSpec> PopupMenuItems() {
+  std::vector<TMenuItemSpec> items = {
+      {"PopCenter", "中央に配置する(&C)"},
+      {"MStayOnTop", "常に一番上に配置する(&T)"},
+      {"MuteOnChange", "音声を消す(&M)"},
+      {"N3", "-"},
+      {"FezPenBlackChange", "羽根ペンを黒くする(&B)"},
+      {"FezPenDownChange", "羽根ペンを下向きにする(&D)"},
+      {"LightShowChange", "光効果を絵の上でも表示する(&L)"},
+      {"LightPointChange", "光効果の発生点を中央に配置する(&P)"},
+      {"N4", "-"},
+      {"MascotSokudoD", "ちびアニメのスピード(&S)"},
+  };
+  const char* speeds[] = {"0 最高速(&0)", "1 速い(&1)", "2 速い(&2)", "3 標準速(&3)", "4 遅い(&4)",
+                          "5 遅い(&5)",   "6 遅い(&6)", "7 超遅(&7)", "8 超遅(&8)",   "9 最低速(&9)"};
+  for (int tag = 0; tag <= 9; ++tag)
+    items.push_back({"MascotSpChg" + std::to_string(tag), speeds[tag], "MascotSokudoD", true, tag});
+  const std::vector<TMenuItemSpec> rest = {
+      {"NoMascotChg", "ちびアニメ許可(&A) + クリックボイス変更"},
+      {"NoHartGaugeChg", "ときめきハートゲージを隠す(&G)"},
+      {"N1", "-"},
+      {"CardUndo", "直前のカードを再表示する(&U)"},
+      {"PopSaigen", "前回起動時の最後の占いを再現する(&R)"},
+      {"NextResume", "次回起動時に最後の占いを再現する(&N)"},
+      {"N2", "-"},
+      {"WallMakeClick", "壁紙作成(&W)"},
+  };
+  items.insert(items.end(), rest.begin(), rest.end());
+  for (TMenuItemSpec& item : items) item.Caption = Utf8ToCp932(item.Caption);
+  return items;
+}
+
 }  // namespace
 
 void TVeyraFM::CreateComponents() {
@@ -39,6 +72,8 @@ void TVeyraFM::CreateComponents() {
 
   Timer1 = form_->CreateTimer();
   Timer1->SetInterval(10);
+
+  PopupMenu1 = form_->CreatePopupMenu(PopupMenuItems());
 }
 
 void TVeyraFM::BindEvents() {
