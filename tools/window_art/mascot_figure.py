@@ -5,6 +5,8 @@ draw_figure paints one cell: pose 0 waves, 1 holds her hands together,
 2 excited; frame 2, 1, 0 are the flap-and-hop movement, 0 the rest."""
 import math
 
+import cairo
+
 from button_looks import _heart
 from palette import CREAM, GOLD, GOLD_DARK, GOLD_LIGHT, ROSE, mix, unit
 from raster import sparkle, star_path, vertical_gradient
@@ -20,8 +22,8 @@ DRESS_BOTTOM = (150, 212, 186)
 WING = (206, 244, 240)
 EYE = (40, 44, 96)
 
-HOP = {0: 0.0, 1: -3.0, 2: -6.0}           # lift of the figure per frame
-WING_LIFT = {0: 0.0, 1: 0.35, 2: 0.75}     # how far the wings are raised per frame
+HOP = {0: 0.0, 1: -3.0, 2: -7.0}           # lift of the figure per frame
+WING_LIFT = {0: 0.0, 1: 0.5, 2: 1.0}     # how far the wings are raised per frame
 CENTRE_X = 39.0
 HEAD_Y = 58.0
 
@@ -39,24 +41,37 @@ def _outlined(ctx, path, fill, width=1.1):
 
 
 def _wings(ctx, frame, alpha):
+    """Two pairs of glassy wings from the shoulders, raised by the flap."""
     lift = WING_LIFT[frame]
     for side in (-1, 1):
-        for upper, length, spread in ((True, 28, 0.95), (False, 19, 0.35)):
+        for length, width, rest, swing in ((31, 0.62, 0.42, 0.55), (20, 0.5, -0.55, 0.25)):
             ctx.save()
-            ctx.translate(CENTRE_X + side * 4, 88)
-            angle = (spread + lift * (0.6 if upper else 0.35)) * side
-            ctx.rotate(-angle if upper else angle * 0.3 + side * 0.9)
+            ctx.translate(CENTRE_X + side * 3, 86)
             ctx.scale(side, 1)
+            ctx.rotate(-(rest + lift * swing))
             ctx.move_to(0, 0)
-            ctx.curve_to(length * 0.2, -length * 0.55, length * 0.75, -length * 0.75, length, -length * 0.5)
-            ctx.curve_to(length * 1.05, -length * 0.2, length * 0.6, length * 0.05, 0, 0)
+            ctx.curve_to(length * 0.25, -length * width, length * 0.85, -length * width,
+                         length, -length * 0.12)
+            ctx.curve_to(length * 1.02, length * 0.12, length * 0.5, length * 0.22, 0, 0)
             ctx.close_path()
-            ctx.restore()
-            ctx.set_source_rgba(*unit(WING), alpha)
+            ctx.set_source(_wing_gradient(length))
             ctx.fill_preserve()
-            ctx.set_source_rgba(*unit(GOLD), 0.9)
+            ctx.set_source_rgba(*unit(GOLD), 0.95)
             ctx.set_line_width(0.9)
             ctx.stroke()
+            ctx.move_to(2, -0.5)
+            ctx.curve_to(length * 0.4, -length * 0.2, length * 0.7, -length * 0.2, length * 0.9, -length * 0.12)
+            ctx.set_source_rgba(*unit(GOLD_LIGHT), 0.6 * alpha + 0.2)
+            ctx.set_line_width(0.6)
+            ctx.stroke()
+            ctx.restore()
+
+
+def _wing_gradient(length):
+    gradient = cairo.LinearGradient(0, 0, length, 0)
+    gradient.add_color_stop_rgba(0, *unit(WING), 0.85)
+    gradient.add_color_stop_rgba(1, *unit(mix(WING, (150, 200, 255), 0.4)), 0.45)
+    return gradient
 
 
 def _legs(ctx):
@@ -131,16 +146,29 @@ def _arms(ctx, pose, frame):
         _arm(ctx, right, (CENTRE_X + 12, 102))
 
 
-def _head_back(ctx):
+def _head_back(ctx, highlight=False):
     def hair():
-        ctx.move_to(CENTRE_X - 21, HEAD_Y + 4)
-        ctx.curve_to(CENTRE_X - 24, HEAD_Y - 22, CENTRE_X + 24, HEAD_Y - 22, CENTRE_X + 21, HEAD_Y + 4)
-        ctx.curve_to(CENTRE_X + 22, HEAD_Y + 16, CENTRE_X + 18, HEAD_Y + 24, CENTRE_X + 13, HEAD_Y + 24)
-        ctx.line_to(CENTRE_X - 13, HEAD_Y + 24)
-        ctx.curve_to(CENTRE_X - 18, HEAD_Y + 24, CENTRE_X - 22, HEAD_Y + 16, CENTRE_X - 21, HEAD_Y + 4)
+        ctx.move_to(CENTRE_X - 20, HEAD_Y + 20)
+        ctx.curve_to(CENTRE_X - 22, HEAD_Y + 10, CENTRE_X - 22, HEAD_Y + 6, CENTRE_X - 21, HEAD_Y + 2)
+        ctx.arc(CENTRE_X, HEAD_Y + 1, 21, math.pi, 2 * math.pi)
+        ctx.curve_to(CENTRE_X + 22, HEAD_Y + 6, CENTRE_X + 22, HEAD_Y + 10, CENTRE_X + 20, HEAD_Y + 20)
+        ctx.curve_to(CENTRE_X + 23, HEAD_Y + 23, CENTRE_X + 24, HEAD_Y + 25, CENTRE_X + 21, HEAD_Y + 26)
+        ctx.curve_to(CENTRE_X + 8, HEAD_Y + 25, CENTRE_X - 8, HEAD_Y + 25, CENTRE_X - 21, HEAD_Y + 26)
+        ctx.curve_to(CENTRE_X - 24, HEAD_Y + 25, CENTRE_X - 23, HEAD_Y + 23, CENTRE_X - 20, HEAD_Y + 20)
         ctx.close_path()
-    _outlined(ctx, hair, vertical_gradient(ctx, HEAD_Y - 20, HEAD_Y + 24,
-                                           [(0, HAIR_LIGHT), (0.5, HAIR), (1, mix(HAIR, INK, 0.3))]))
+    _outlined(ctx, hair, vertical_gradient(ctx, HEAD_Y - 20, HEAD_Y + 26,
+                                           [(0, HAIR_LIGHT), (0.45, HAIR), (1, mix(HAIR, INK, 0.3))]))
+    if highlight:
+        ctx.set_source_rgba(*unit(HAIR_LIGHT), 0.8)
+        ctx.set_line_width(1.6)
+        ctx.arc(CENTRE_X, HEAD_Y + 1, 16, math.pi * 1.15, math.pi * 1.55)
+        ctx.stroke()
+        ctx.set_source_rgba(*unit(INK), 0.5)
+        ctx.set_line_width(0.8)
+        for dx in (-8, 0, 8):
+            ctx.move_to(CENTRE_X + dx * 0.6, HEAD_Y - 12)
+            ctx.curve_to(CENTRE_X + dx, HEAD_Y + 5, CENTRE_X + dx * 1.1, HEAD_Y + 15, CENTRE_X + dx * 1.2, HEAD_Y + 24)
+            ctx.stroke()
 
 
 def _face_skin(ctx):
@@ -260,9 +288,9 @@ def _back(canvas, frame):
     _legs(ctx)
     _dress(ctx)
     _arms(ctx, 3, frame)
-    _head_back(ctx)
+    _head_back(ctx, highlight=True)
     _hair_star(ctx, CENTRE_X - 13, HEAD_Y - 11)
-    _wings(ctx, frame, 0.7)
+    _wings(ctx, frame, 0.6)
 
 
 def draw_figure(canvas, pose, face, frame):
