@@ -5,6 +5,7 @@ import math
 import numpy as np
 
 import layout
+from garden import constellation, crescent, vine
 from nami import make_nami
 from outline import window_mask
 from palette import (CREAM, DEEP_NIGHT, GOLD, GOLD_DARK, GOLD_LIGHT, MINT, MINT_GLOW,
@@ -177,6 +178,18 @@ def _header_line(canvas):
         ctx.fill()
 
 
+def _garden(canvas):
+    """Vines with moonflowers climbing beside the lower panel, a crescent moon
+    and a constellation in the header."""
+    vine(canvas, ((436, 548), (418, 480), (452, 420), (426, 340)),
+         leaves=(0.08, 0.2, 0.33, 0.46, 0.6, 0.74, 0.88), flowers=((0.28, 5.0), (0.67, 6.0)))
+    vine(canvas, ((716, 548), (734, 470), (700, 420), (724, 338)),
+         leaves=(0.1, 0.24, 0.38, 0.52, 0.66, 0.8, 0.94), flowers=((0.45, 5.5), (0.97, 4.5)))
+    crescent(canvas, 651, 30, 9.0)
+    constellation(canvas, ((428, 28, 2.0), (451, 22, 3.0), (474, 33, 2.0), (497, 25, 2.6),
+                           (516, 36, 1.8)))
+
+
 def make_backdrop():
     """Returns (picture without buttons as RGB array, window mask)."""
     mask = window_mask()
@@ -186,6 +199,7 @@ def make_backdrop():
     _rim(canvas, mask)
     _header_line(canvas)
     _mascot_stage(canvas)
+    _garden(canvas)
     _card_panel(canvas)
     for rect in (layout.UPPER_PANEL, layout.TITLE_PANEL, layout.LOWER_PANEL):
         _lit_glass(canvas, rect)

@@ -26,6 +26,8 @@ HOP = {0: 0.0, 1: -3.0, 2: -7.0}           # lift of the figure per frame
 WING_LIFT = {0: 0.0, 1: 0.5, 2: 1.0}     # how far the wings are raised per frame
 CENTRE_X = 39.0
 HEAD_Y = 58.0
+FEET_Y = 128.0       # the figure is drawn SCALE times larger about her feet
+SCALE = 1.12
 
 
 def _outlined(ctx, path, fill, width=1.1):
@@ -252,7 +254,8 @@ def _blush(canvas, face, dy):
     for side in (-1, 1):
         def cheek(ctx, side=side):
             ctx.save()
-            ctx.translate(CENTRE_X + side * 10.5, HEAD_Y + 10 + dy)
+            _place(ctx, dy)
+            ctx.translate(CENTRE_X + side * 10.5, HEAD_Y + 10)
             ctx.scale(3.6, 2.0)
             ctx.arc(0, 0, 1, 0, 2 * math.pi)
             ctx.restore()
@@ -293,12 +296,19 @@ def _back(canvas, frame):
     _wings(ctx, frame, 0.6)
 
 
+def _place(ctx, dy):
+    """Moves drawing to the figure's place: lifted by dy, enlarged about her feet."""
+    ctx.translate(CENTRE_X, FEET_Y + dy)
+    ctx.scale(SCALE, SCALE)
+    ctx.translate(-CENTRE_X, -FEET_Y)
+
+
 def draw_figure(canvas, pose, face, frame):
     """Paints the figure into a 78x138 canvas that holds the window background."""
     dy = HOP[frame]
     ctx = canvas.ctx
     ctx.save()
-    ctx.translate(0, dy)
+    _place(ctx, dy)
     if pose == 3:
         _back(canvas, frame)
     else:
