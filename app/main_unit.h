@@ -72,6 +72,47 @@ class TVeyraFM {
   void SetMuteOn(bool value);
   bool MuteOn = false;
 
+  // Card history: undo and resume (fortune/card_history.cpp).
+  void SetCardNo(int n);
+  void CardUndoClick();
+  void PopSaigenClick();
+  void NextResumeClick();
+  void RestoreWish();
+  void SetResumeOk(bool value);
+  int CardNo = 0;      // the card on show, 0 to CardMax
+  int PrevCardNo = 0;  // the card shown before it; 0 = none
+  bool NewFortune = false;
+  bool ResumeOk = false;
+  // The last fortune as read from the settings at start; fixed for the run.
+  int SavedCardNum = 0;
+  std::string SavedWish;
+  bool SavedIndexMode = false;
+  int StarX = 0, StarY = 0;
+
+  // Wish and divination (fortune/wish_entry.cpp).
+  int DivineCard();
+  void UpdateFate();
+  void StartFortune();
+  void StartRandomDraw();
+  void Memo1Change();
+  void Memo1MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  int Fate = 0;
+  double OldDate = 0;  // day count of the last fate draw
+  double MemDate = 0;  // day count of the last exit
+
+  // Settings file (assets/settings_load_save.cpp).
+  void LoadSettings();
+  void SaveSettings();
+
+  // Mouse and keyboard (input/mouse_keys.cpp).
+  void FormMouseDown(const ILabel* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void FormMouseMove(const ILabel* sender, TShiftState shift, int x, int y);
+  void FormMouseUp(const ILabel* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void FormKeyDown(std::uint16_t& key, TShiftState shift);
+  void ClickAt(int x, int y, TShiftState shift);
+  void RightClickAt(int x, int y, TShiftState shift);
+  bool MascotHeld = false;
+
   // Components of the window design (app/main_unit_components.cpp).
   IForm& Form() { return *form_; }
   std::unique_ptr<ILabel> LabelNo, LabelKaisetu, LabelTittle, LabelCreator;
