@@ -10,6 +10,7 @@ import layout
 
 # Header tab that carries the two arrow buttons.
 TAB = (527, 0, 100, 30, 9)                 # x, y, w, h, corner radius
+TAB_FILLET = 6                             # concave rounding where the tab meets the header
 # The right-hand body, from behind the card panel to the notch before the close jewel.
 BODY = (390, 12, 310, 572)
 # The column under the close jewel, joined to the body below the notch.
@@ -53,6 +54,18 @@ def _inside_card_panel(xs, ys):
     return inside
 
 
+def _tab_fillets(xs, ys):
+    """Concave corners that flare the tab into the top edge of the body."""
+    tx, _, tw, _, _ = TAB
+    r = TAB_FILLET
+    top = BODY[1]
+    fillets = np.zeros(xs.shape, bool)
+    for corner_x, centre_x in ((tx - r, tx - r), (tx + tw, tx + tw + r)):
+        square = _inside_rect(xs, ys, (corner_x, top - r, r, r))
+        fillets |= square & ((xs - centre_x) ** 2 + (ys - (top - r)) ** 2 > r * r)
+    return fillets
+
+
 def window_mask():
     """Boolean array, True inside the window."""
     xs, ys = _grid()
@@ -62,6 +75,7 @@ def window_mask():
     mask = _inside_card_panel(xs, ys)
     mask |= _inside_rounded(xs, ys, tx, ty, tw, th, tr, ("tl", "tr"))
     mask |= _inside_rect(xs, ys, BODY)
+    mask |= _tab_fillets(xs, ys)
     mask |= _inside_rounded(xs, ys, jx, jy, jw, jh, jr, ("tr", "br"))
     mask |= (xs - cx) ** 2 + (ys - cy) ** 2 <= cr * cr
     return mask
