@@ -99,6 +99,21 @@ def _card_panel(canvas):
     ctx.stroke()
 
 
+def _gold_rule(ctx, cx, y, start, end, stars):
+    """A thin gold line on both sides of cx, from start to end pixels out,
+    with (distance, size, points) stars along it."""
+    ctx.set_source_rgba(*unit(GOLD), 0.8)
+    ctx.set_line_width(0.8)
+    for side in (-1, 1):
+        ctx.move_to(cx + side * start, y)
+        ctx.line_to(cx + side * end, y)
+        ctx.stroke()
+        for distance, size, points in stars:
+            star_path(ctx, cx + side * distance, y, size, size * 0.4, points=points,
+                      turn=0 if points == 4 else -math.pi / 2)
+            ctx.fill()
+
+
 def _card_ornaments(canvas):
     """Name plate, moon and corner stars in the card panel's margin."""
     ctx = canvas.ctx
@@ -107,30 +122,11 @@ def _card_ornaments(canvas):
     title = text_alpha((canvas.width, canvas.height), "L U N A V O X", MINCHO, 15, (cx, py + 17))
     canvas.blend(blur(title, 2.0) * 0.8, GOLD, add=True)
     canvas.blend(title, GOLD_LIGHT)
-    for side in (-1, 1):
-        ctx.set_source_rgba(*unit(GOLD), 0.8)
-        ctx.set_line_width(0.8)
-        ctx.move_to(cx + side * 72, py + 17.5)
-        ctx.line_to(cx + side * 150, py + 17.5)
-        ctx.stroke()
-        star_path(ctx, cx + side * 158, py + 17.5, 4.0, 1.6)
-        ctx.fill()
+    _gold_rule(ctx, cx, py + 17.5, 72, 150, ((158, 4.0, 5),))
     # Crescent moon at the foot of the panel.
     my = py + ph - 16
-    canvas.glow(lambda c: (c.arc(cx, my, 9, 0, 2 * math.pi), c.fill()), GOLD, 5.0, 0.6)
-    ctx.set_source_rgb(*unit(GOLD_LIGHT))
-    ctx.arc(cx, my, 8, 0, 2 * math.pi)
-    ctx.arc_negative(cx + 4, my - 3, 7, 2 * math.pi, 0)
-    ctx.fill()
-    for side in (-1, 1):
-        ctx.set_source_rgba(*unit(GOLD), 0.8)
-        ctx.set_line_width(0.8)
-        ctx.move_to(cx + side * 18, my + 0.5)
-        ctx.line_to(cx + side * 150, my + 0.5)
-        ctx.stroke()
-        for k, r in ((40, 1.6), (80, 2.2), (120, 1.6)):
-            star_path(ctx, cx + side * k, my + 0.5, r * 1.9, r * 0.8, points=4, turn=0)
-            ctx.fill()
+    crescent(canvas, cx, my, 8.0)
+    _gold_rule(ctx, cx, my + 0.5, 18, 150, ((40, 3.0, 4), (80, 4.2, 4), (120, 3.0, 4)))
     for sx, sy in ((px + 16, py + 16), (px + pw - 16, py + 16),
                    (px + 16, py + ph - 16), (px + pw - 16, py + ph - 16)):
         sparkle(canvas, sx, sy, 6.0, GOLD_LIGHT, 0.9)

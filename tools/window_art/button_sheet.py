@@ -4,7 +4,7 @@ import numpy as np
 
 import layout
 import button_looks as looks
-from palette import DEEP_NIGHT, GOLD, GOLD_LIGHT, mix
+from palette import DEEP_NIGHT, GOLD_LIGHT, mix
 from raster import Canvas
 
 CAPTION_SIZE = 16

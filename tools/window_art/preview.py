@@ -7,6 +7,7 @@ window_rest.png   the window at start: card, mascot at rest, gauge, labels
 window_active.png other looks: fortune enabled, pressed buttons, HEART UP!,
                   excited mascot, full gauge, index page with corner marks
 window_turn.png   the card in mid-turn, showing the water and the narrowed frame
+wallpaper.png     the card panel cut out with its corners, as the wallpaper maker does
 mascot_cells.png  every mascot cell as the window shows it, twice enlarged"""
 import os
 import sys
@@ -167,6 +168,21 @@ def preview_turn(window, card):
     return window.shaped()
 
 
+def wallpaper(window, card):
+    """The card panel block with its 45-degree corners on a black, starry ground."""
+    window.card(card, 100)
+    x, y, w, h = layout.CARD_PANEL
+    c = layout.CARD_PANEL_CHAMFER
+    margin = 40
+    out = np.zeros((h + 2 * margin, w + 2 * margin, 3), np.uint8)
+    rng = np.random.default_rng(3)
+    out[rng.integers(0, out.shape[0], 300), rng.integers(0, out.shape[1], 300)] = (150, 150, 200)
+    for row in range(h):
+        cut = max(c - row, row - (h - 1 - c), 0)
+        out[margin + row, margin + cut:margin + w - cut] = window.picture[y + row, x + cut:x + w - cut]
+    return out
+
+
 def mascot_cells(window):
     w, h = layout.MASCOT_RECT[2:]
     columns, rows = layout.MASCOT_GRID
@@ -186,7 +202,7 @@ def main(argv):
     os.makedirs(out, exist_ok=True)
     card = Window(resources).optional("C000.jpg")
     views = {"window_rest.png": preview_rest, "window_active.png": preview_active,
-             "window_turn.png": preview_turn}
+             "window_turn.png": preview_turn, "wallpaper.png": wallpaper}
     for name, view in views.items():
         Image.fromarray(view(Window(resources), card)).save(os.path.join(out, name))
     Image.fromarray(mascot_cells(Window(resources))).save(os.path.join(out, "mascot_cells.png"))
