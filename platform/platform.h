@@ -63,6 +63,7 @@ class IMemo {
   // Replacing the text with the text it already has is no change and raises no change event.
   virtual void SetText(const std::string& text) = 0;
   virtual int SelStart() const = 0;  // caret position in characters
+  // A position past the end puts the caret after the last character.
   virtual void SetSelStart(int position) = 0;
   virtual void SetReadOnly(bool readOnly) = 0;
   virtual bool ReadOnly() const = 0;

@@ -3,6 +3,7 @@
 // recorded.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -43,7 +44,9 @@ class Memo : public IMemo {
   std::string Text() const override { return text_; }
   void SetText(const std::string& text) override;
   int SelStart() const override { return selStart_; }
-  void SetSelStart(int position) override { selStart_ = position; }
+  void SetSelStart(int position) override {
+    selStart_ = std::clamp(position, 0, static_cast<int>(text_.size()));
+  }
   void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
   bool ReadOnly() const override { return readOnly_; }
   void SetVisible(bool visible) override { visible_ = visible; }
