@@ -148,6 +148,9 @@ def _lit_glass(canvas, rect, radius=4):
     ctx.set_source_rgb(*unit(mix(MINT, TEAL, 0.45)))
     rounded_rect(ctx, x - 1, y - 1, w + 2, h + 2, radius + 1)
     ctx.fill()
+    # Glints on the frame; the plain inside is filled after them.
+    sparkle(canvas, x - 2.5, y - 2.5, 5.0, CREAM, 0.8)
+    sparkle(canvas, x + w + 2.5, y + h + 2.5, 3.5, GOLD_LIGHT, 0.6)
     ctx.set_source_rgb(*unit(MINT))
     ctx.rectangle(x, y, w, h)
     ctx.fill()

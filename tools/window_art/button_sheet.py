@@ -48,6 +48,22 @@ def _corner_marks(sheet):
         sheet[y + 11:y + 13, x + 3:x + 5] = mix(colour, DEEP_NIGHT, 0.5)
 
 
+def corner_mark_pieces():
+    """(x, y, w, h) of every piece the index cursor copies, for both styles."""
+    y = layout.CORNER_MARK_Y
+    for style in range(layout.CORNER_MARK_STYLES):
+        step = layout.CORNER_MARK_STEP * style
+        yield (118 + step, y, 3, 11)
+        yield (122 + step, y, 9, 3)
+        yield (124 + step, y, 9, 3)
+
+
+def check_corner_marks(decoded):
+    """The marks must stay bright after compression: they are drawn over thumbnails."""
+    for piece in corner_mark_pieces():
+        assert layout.crop(decoded, piece).min() >= 150, f"corner mark {piece} lost brightness"
+
+
 def make_button_sheet(backdrop):
     """Returns (sheet RGB array, {control name: resting cell})."""
     width, height = layout.BUTTON_SHEET_SIZE

@@ -12,7 +12,8 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import layout  # noqa: E402
 from backdrop import make_backdrop  # noqa: E402
-from button_sheet import check_button_sheet, lay_controls, make_button_sheet  # noqa: E402
+from button_sheet import (check_button_sheet, check_corner_marks, lay_controls,  # noqa: E402
+                          make_button_sheet)
 from frame_strips import PALETTE, check_strips, make_waku_tate, make_waku_yoko  # noqa: E402
 from mascot_sheet import check_mascot_sheet, make_mascot_sheet  # noqa: E402
 from nami import make_nami  # noqa: E402
@@ -58,7 +59,7 @@ def write_all(folder, pictures):
     write_jpeg(path("Base.jpg"), pictures["base"])
     write_mask_bmp(path("BaseMsk.bmp"), pictures["mask"])
     write_jpeg(path("Mascot.jpg"), pictures["mascot"])
-    write_jpeg(path("Button.jpg"), pictures["buttons"])
+    check_corner_marks(write_jpeg(path("Button.jpg"), pictures["buttons"]))
     write_palette_bmp(path("WakuTate.bmp"), pictures["tate"], PALETTE, 4)
     write_palette_bmp(path("WakuYoko.bmp"), pictures["yoko"], PALETTE, 4)
     write_jpeg(path("Nami.jpg"), pictures["nami"])

@@ -8,7 +8,7 @@ JPEG_QUALITY = 92
 
 
 def write_jpeg(path, rgb):
-    """Baseline JPEG, 3 components, no chroma subsampling."""
+    """Baseline JPEG, 3 components, no chroma subsampling; returns the decoded picture."""
     Image.fromarray(rgb, "RGB").save(path, "JPEG", quality=JPEG_QUALITY, subsampling=0,
                                      progressive=False, optimize=False)
     with Image.open(path) as check:
@@ -18,6 +18,7 @@ def write_jpeg(path, rgb):
         decoded = np.asarray(check, np.float32)
     error = np.abs(decoded - rgb.astype(np.float32)).mean()
     assert error < 4.0, f"{path}: JPEG drifts by {error:.2f} on average"
+    return decoded
 
 
 def _bmp_bytes(indices, palette, bits):
