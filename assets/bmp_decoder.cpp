@@ -2,16 +2,11 @@
 #include <vector>
 
 #include "assets/picture_decoders.h"
+#include "platform/byte_order.h"
 
 namespace lv {
 
 namespace {
-
-std::uint32_t ReadLE(const std::uint8_t* p, int bytes) {
-  std::uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
-  return v;
-}
 
 TPixelFormat FormatFor(int bitsPerPixel) {
   switch (bitsPerPixel) {
@@ -39,13 +34,13 @@ TColor RowPixel(const std::uint8_t* row, int x, int bits, const std::vector<TCol
 
 bool DecodeBmp(const std::uint8_t* data, std::size_t size, TBitmap& output) {
   if (size < 54 || data[0] != 'B' || data[1] != 'M') return false;
-  const std::uint32_t pixelOffset = ReadLE(data + 10, 4);
-  const std::uint32_t headerSize = ReadLE(data + 14, 4);
-  const int width = static_cast<int>(ReadLE(data + 18, 4));
-  const int rawHeight = static_cast<int>(ReadLE(data + 22, 4));
-  const int bits = static_cast<int>(ReadLE(data + 28, 2));
-  const std::uint32_t compression = ReadLE(data + 30, 4);
-  std::uint32_t colours = ReadLE(data + 46, 4);
+  const std::uint32_t pixelOffset = ReadLittleEndian(data + 10, 4);
+  const std::uint32_t headerSize = ReadLittleEndian(data + 14, 4);
+  const int width = static_cast<int>(ReadLittleEndian(data + 18, 4));
+  const int rawHeight = static_cast<int>(ReadLittleEndian(data + 22, 4));
+  const int bits = static_cast<int>(ReadLittleEndian(data + 28, 2));
+  const std::uint32_t compression = ReadLittleEndian(data + 30, 4);
+  std::uint32_t colours = ReadLittleEndian(data + 46, 4);
   const bool supported = bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32;
   if (headerSize < 40 || !supported || compression != 0 || width <= 0 || rawHeight == 0 ||
       width > 1 << 15 || rawHeight > 1 << 15 || rawHeight < -(1 << 15))

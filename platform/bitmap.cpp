@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/byte_order.h"
+
 namespace lv {
 
 namespace {
@@ -24,10 +26,6 @@ bool ClipCopy(int& dstX, int& dstY, int dstW, int dstH, int& srcX, int& srcY, in
   clipAxis(dstX, dstW, srcX, srcW, width);
   clipAxis(dstY, dstH, srcY, srcH, height);
   return width > 0 && height > 0;
-}
-
-void PutLE(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 }  // namespace
@@ -101,20 +99,20 @@ std::vector<std::uint8_t> EncodeBmp24(const TBitmap& bitmap) {
   out.reserve(54 + imageSize);
   out.push_back('B');
   out.push_back('M');
-  PutLE(out, 54 + imageSize, 4);
-  PutLE(out, 0, 4);
-  PutLE(out, 54, 4);
-  PutLE(out, 40, 4);
-  PutLE(out, static_cast<std::uint32_t>(bitmap.Width()), 4);
-  PutLE(out, static_cast<std::uint32_t>(bitmap.Height()), 4);
-  PutLE(out, 1, 2);
-  PutLE(out, 24, 2);
-  PutLE(out, 0, 4);
-  PutLE(out, imageSize, 4);
-  PutLE(out, 2835, 4);
-  PutLE(out, 2835, 4);
-  PutLE(out, 0, 4);
-  PutLE(out, 0, 4);
+  AppendLittleEndian(out, 54 + imageSize, 4);
+  AppendLittleEndian(out, 0, 4);
+  AppendLittleEndian(out, 54, 4);
+  AppendLittleEndian(out, 40, 4);
+  AppendLittleEndian(out, static_cast<std::uint32_t>(bitmap.Width()), 4);
+  AppendLittleEndian(out, static_cast<std::uint32_t>(bitmap.Height()), 4);
+  AppendLittleEndian(out, 1, 2);
+  AppendLittleEndian(out, 24, 2);
+  AppendLittleEndian(out, 0, 4);
+  AppendLittleEndian(out, imageSize, 4);
+  AppendLittleEndian(out, 2835, 4);
+  AppendLittleEndian(out, 2835, 4);
+  AppendLittleEndian(out, 0, 4);
+  AppendLittleEndian(out, 0, 4);
   for (int y = bitmap.Height() - 1; y >= 0; --y) {
     const std::uint8_t* row = bitmap.ScanLine(y);
     out.insert(out.end(), row, row + bitmap.Width() * 3);

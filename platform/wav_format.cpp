@@ -2,17 +2,9 @@
 
 #include <cstring>
 
+#include "platform/byte_order.h"
+
 namespace lv {
-
-namespace {
-
-std::uint32_t LE(const std::uint8_t* p, int bytes) {
-  std::uint32_t v = 0;
-  for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
-  return v;
-}
-
-}  // namespace
 
 std::optional<TPcmData> FindPcm(const std::uint8_t* wav, std::size_t size) {
   if (!wav || size < 12 || std::memcmp(wav, "RIFF", 4) != 0 || std::memcmp(wav + 8, "WAVE", 4) != 0)
@@ -22,13 +14,13 @@ std::optional<TPcmData> FindPcm(const std::uint8_t* wav, std::size_t size) {
   std::size_t at = 12;
   while (at + 8 <= size) {
     const std::uint8_t* chunk = wav + at;
-    const std::size_t length = LE(chunk + 4, 4);
+    const std::size_t length = ReadLittleEndian(chunk + 4, 4);
     const std::size_t available = size - at - 8;
     if (std::memcmp(chunk, "fmt ", 4) == 0 && length >= 16 && length <= available) {
-      if (LE(chunk + 8, 2) != 1) return std::nullopt;  // not plain PCM
-      pcm.Channels = static_cast<int>(LE(chunk + 10, 2));
-      pcm.SampleRate = static_cast<int>(LE(chunk + 12, 4));
-      pcm.BitsPerSample = static_cast<int>(LE(chunk + 22, 2));
+      if (ReadLittleEndian(chunk + 8, 2) != 1) return std::nullopt;  // not plain PCM
+      pcm.Channels = static_cast<int>(ReadLittleEndian(chunk + 10, 2));
+      pcm.SampleRate = static_cast<int>(ReadLittleEndian(chunk + 12, 4));
+      pcm.BitsPerSample = static_cast<int>(ReadLittleEndian(chunk + 22, 2));
       haveFormat = true;
     } else if (std::memcmp(chunk, "data", 4) == 0) {
       pcm.Samples = chunk + 8;
