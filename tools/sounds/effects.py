@@ -18,8 +18,8 @@ def card_turn():
     """The card turning over: an airy sweep out and back, a celesta rising while the
     old face closes, and a bell chord blooming as the new face opens."""
     mix = Timeline()
-    mix.add(0.00, whoosh(0.62, 600, 3400, seed=21, peak_at=0.45), 0.20)
-    mix.add(0.52, whoosh(0.50, 3200, 900, seed=22, peak_at=0.35), 0.13)
+    mix.add(0.00, whoosh(0.62, 600, 3400, seed=21, peak_at=0.45), 0.35)
+    mix.add(0.52, whoosh(0.50, 3200, 900, seed=22, peak_at=0.35), 0.22)
     for i, note in enumerate((D5, FS5, A5, D6)):
         mix.add(0.03 + 0.085 * i, strike(CELESTA, note, 0.8, 0.45 + 0.07 * i))
     mix.add(0.40, strike(GLOCKENSPIEL, A6, 0.7, 0.30))
@@ -37,7 +37,7 @@ def random_draw():
     mix = Timeline()
     riffle = whoosh(0.75, 1400, 4600, seed=31, peak_at=0.6)
     flutter = 0.65 + 0.35 * np.sin(2 * np.pi * 13.0 * np.arange(len(riffle)) / RATE)
-    mix.add(0.0, riffle * flutter, 0.16)
+    mix.add(0.0, riffle * flutter, 0.28)
     previous = None
     for i in range(RUN_NOTES):
         note = rng.choice([n for n in PENTATONIC[3:] if n != previous])
