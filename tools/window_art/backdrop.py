@@ -50,6 +50,10 @@ def _starlight(canvas, mask, count, seed):
     xs = rng.integers(0, w, count)
     ys = rng.integers(0, h, count)
     stars[ys, xs] = rng.random(count) ** 2.5 * 0.9 + 0.1
+    # No stars where the mascot's cells are laid: sharp dots there would show
+    # as compression noise around the cell's edges.
+    x, y, cw, ch = layout.MASCOT_RECT
+    stars[y - 20:y + ch, x - 2:x + cw + 2] = 0
     halo = blur(stars, 1.0) * 2.5
     canvas.blend(np.maximum(stars, halo) * mask * 0.8, mix(CREAM, (200, 220, 255), 0.4), add=True)
 
@@ -91,12 +95,6 @@ def _card_panel(canvas):
         ctx.stroke()
     _card_ornaments(canvas)
     canvas.set_array(make_nami(), *layout.NAMI_RECT[:2])
-    # A thin gold bed line just outside the water, where the card frame sits.
-    nx, ny, nw, nh = layout.NAMI_RECT
-    ctx.set_source_rgba(*unit(GOLD_DARK), 0.9)
-    ctx.set_line_width(1)
-    ctx.rectangle(nx - 1.5, ny - 1.5, nw + 3, nh + 3)
-    ctx.stroke()
 
 
 def _gold_rule(ctx, cx, y, start, end, stars):

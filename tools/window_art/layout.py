@@ -27,7 +27,7 @@ TITLE_TEXT = (42, 50, 42)
 
 UPPER_PANEL = (458, 63, 238, 142)
 LOWER_PANEL = (458, 377, 238, 147)
-TITLE_PANEL = (435, 286, 284, 45)
+TITLE_PANEL = (435, 289, 284, 42)     # its frame stays below the mascot's cell
 PLAIN_PANEL_RECTS = (
     UPPER_PANEL,
     (458, 410, 238, 71),          # copied back over the upper panel on leaving the index

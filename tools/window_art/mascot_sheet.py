@@ -10,6 +10,7 @@ from raster import Canvas
 
 CELL_W, CELL_H = layout.MASCOT_RECT[2:]
 COLUMNS, ROWS = layout.MASCOT_GRID
+EDGE_BAND = 2        # the figure keeps this far from the cell's edges, which show the window
 
 
 def _cell_origin(column, row):
@@ -39,6 +40,14 @@ def make_mascot_sheet(base):
 def check_mascot_sheet(sheet, base):
     assert sheet.shape == (414, 936, 3)
     background = layout.crop(base, layout.MASCOT_RECT)
+    border = np.ones((CELL_H, CELL_W), bool)
+    border[EDGE_BAND:-EDGE_BAND, EDGE_BAND:-EDGE_BAND] = False
+    for column in range(COLUMNS):
+        for row in range(ROWS):
+            x, y = _cell_origin(column, row)
+            cell = sheet[y:y + CELL_H, x:x + CELL_W]
+            assert np.array_equal(cell[border], background[border]), \
+                f"the figure in column {column} row {row} reaches the cell's edge"
     for row in (0, 2):
         x, y = _cell_origin(layout.EMPTY_POSE_COLUMN, row)
         assert np.array_equal(sheet[y:y + CELL_H, x:x + CELL_W], background), f"empty cell row {row}"
