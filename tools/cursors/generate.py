@@ -12,6 +12,7 @@ from pathlib import Path
 
 import cur_file
 import pictures
+import preview_sheet
 from cur_file import BLACK, TRANSPARENT, WHITE
 from drawing import compose
 
@@ -56,7 +57,6 @@ def main(argv):
     for name, (picture, (x, y)) in rendered.items():
         (folder / f"{name}.cur").write_bytes(cur_file.encode(picture, x, y))
     if preview:
-        import preview_sheet
         preview_sheet.save(rendered, preview)
 
 
