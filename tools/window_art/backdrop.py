@@ -14,17 +14,17 @@ from raster import (MINCHO, Canvas, bevel_light, blur, inner_distance, rounded_r
                     shape_alpha, sparkle, star_path, text_alpha, vertical_gradient)
 
 
-def _rim(canvas, mask, width_outline=1, gold=(1, 3)):
-    """Dark edge, gold line and raised shading along the inside of mask."""
+def _rim(canvas, mask):
+    """Dark edge pixel, a two-pixel gold line and raised shading along the inside of mask."""
     distance = inner_distance(mask, 8)
     light = bevel_light(mask, 2.5)
     body = canvas.array().astype(np.float32)
-    edge = (distance >= 1) & (distance <= width_outline)
-    band = (distance > gold[0]) & (distance <= gold[1])
+    edge = distance == 1
+    band = (distance == 2) | (distance == 3)
     gold_colour = np.array(GOLD, np.float32)[None, None] * (0.78 + 0.35 * light[..., None])
     body = np.where(band[..., None], gold_colour, body)
     body = np.where(edge[..., None], np.array(GOLD_DARK, np.float32) * 0.6, body)
-    inner = (distance > gold[1]) & (distance <= gold[1] + 4)
+    inner = (distance > 3) & (distance <= 7)
     body += (inner * light * 40.0)[..., None]
     canvas.set_array(np.clip(body, 0, 255))
 

@@ -42,7 +42,7 @@ def _corner_marks(sheet):
     colours = (GOLD_LIGHT, (255, 236, 246))
     y = layout.CORNER_MARK_Y
     for style, colour in enumerate(colours):
-        x = 118 + layout.CORNER_MARK_STEP * style
+        x = layout.CORNER_MARK_X + layout.CORNER_MARK_STEP * style
         sheet[y - 2:y + 5, x - (1 if style == 0 else 0):x + 16] = colour
         sheet[y:y + 13, x:x + 5] = colour
         sheet[y + 11:y + 13, x + 3:x + 5] = mix(colour, DEEP_NIGHT, 0.5)
@@ -52,10 +52,10 @@ def corner_mark_pieces():
     """(x, y, w, h) of every piece the index cursor copies, for both styles."""
     y = layout.CORNER_MARK_Y
     for style in range(layout.CORNER_MARK_STYLES):
-        step = layout.CORNER_MARK_STEP * style
-        yield (118 + step, y, 3, 11)
-        yield (122 + step, y, 9, 3)
-        yield (124 + step, y, 9, 3)
+        x = layout.CORNER_MARK_X + layout.CORNER_MARK_STEP * style
+        yield (x, y, 3, 11)
+        yield (x + 4, y, 9, 3)
+        yield (x + 6, y, 9, 3)
 
 
 def check_corner_marks(decoded):

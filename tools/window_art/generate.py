@@ -18,6 +18,7 @@ from frame_strips import PALETTE, check_strips, make_waku_tate, make_waku_yoko  
 from mascot_sheet import check_mascot_sheet, make_mascot_sheet  # noqa: E402
 from nami import make_nami  # noqa: E402
 from outline import check_mask  # noqa: E402
+from palette import MINT  # noqa: E402
 from small_pictures import make_quest, make_star  # noqa: E402
 from writers import write_jpeg, write_mask_bmp, write_palette_bmp  # noqa: E402
 
@@ -28,7 +29,7 @@ def check_base(base, mask):
     for control in layout.CONTROLS:
         layout.crop(plates, control.rect)[:] = True
     for rect in layout.PLAIN_PANEL_RECTS:
-        plain = (layout.crop(base, rect) == layout.LABEL_BACK).all(axis=2)
+        plain = (layout.crop(base, rect) == MINT).all(axis=2)
         assert (plain | layout.crop(plates, rect)).all(), f"panel {rect} not plain"
     assert np.array_equal(layout.crop(base, layout.NAMI_RECT), make_nami())
     for control in layout.CONTROLS:

@@ -11,7 +11,6 @@ WINDOW_SIZE = (737, 584)
 CARD_PANEL = (0, 12, 412, 572)
 CARD_PANEL_CHAMFER = 17
 NAMI_RECT = (32, 44, 348, 508)
-CARD_RECT = (36, 48, 340, 500)
 
 MASCOT_RECT = (380, 147, 78, 138)
 MASCOT_GRID = (12, 3)            # columns (pose * 3 + face), rows (movement frames)
@@ -21,9 +20,6 @@ GAUGE_ICON = (17, 4, 23, 15)     # offset inside the gauge
 GAUGE_SHEET_X = 786
 GAUGE_SHEET_Y = 144
 EMPTY_POSE_COLUMN = 10
-
-LABEL_BACK = (128, 195, 139)
-TITLE_TEXT = (42, 50, 42)
 
 UPPER_PANEL = (458, 63, 238, 142)
 LOWER_PANEL = (458, 377, 238, 147)
@@ -66,19 +62,12 @@ CONTROL = {c.name: c for c in CONTROLS}
 BUTTON_SHEET_SIZE = (450, 222)
 # Index corner marks: style S has a 3x11 upright piece at x 118 + 16 S and
 # 9x3 flat pieces read from x 122 + 16 S and 124 + 16 S, all at y 58.
+CORNER_MARK_X = 118
 CORNER_MARK_Y = 58
 CORNER_MARK_STYLES = 2
 CORNER_MARK_STEP = 16
 
 MASK_RUNS = 602
-
-
-def right(rect):
-    return rect[0] + rect[2]
-
-
-def bottom(rect):
-    return rect[1] + rect[3]
 
 
 def crop(image, rect):

@@ -18,6 +18,7 @@ from PIL import Image, ImageDraw, ImageFont
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import layout  # noqa: E402
+from palette import TEXT_GREEN  # noqa: E402
 from raster import GOTHIC  # noqa: E402
 
 DESKTOP = (96, 104, 112)
@@ -114,7 +115,7 @@ class Window:
         image = Image.fromarray(self.picture)
         draw = ImageDraw.Draw(image)
         small, big = ImageFont.truetype(GOTHIC, 12), ImageFont.truetype(GOTHIC, 22)
-        ink = layout.TITLE_TEXT
+        ink = TEXT_GREEN
         draw.text((470, 301), number, font=small, fill=ink, anchor="mm")
         draw.text((577, 315), title, font=big, fill=ink, anchor="mm")
         for i, line in enumerate(text):

@@ -88,15 +88,14 @@ def blur(alpha, radius):
     return np.asarray(image, np.float32) / 255.0
 
 
-def text_alpha(size, text, font_path, font_size, centre, stroke=0):
+def text_alpha(size, text, font_path, font_size, centre):
     """Coverage of text with its ink box centred on centre (x, y)."""
     font = ImageFont.truetype(font_path, font_size)
-    left, top, right, bottom = font.getbbox(text, stroke_width=stroke)
+    left, top, right, bottom = font.getbbox(text)
     image = Image.new("L", size, 0)
     x = centre[0] - (left + right) / 2.0
     y = centre[1] - (top + bottom) / 2.0
-    ImageDraw.Draw(image).text((round(x), round(y)), text, fill=255, font=font,
-                               stroke_width=stroke, stroke_fill=255)
+    ImageDraw.Draw(image).text((round(x), round(y)), text, fill=255, font=font)
     return np.asarray(image, np.float32) / 255.0
 
 
