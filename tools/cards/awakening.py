@@ -17,8 +17,8 @@ def paint_sunrise(ctx: cairo.Context) -> None:
     """A warm glow rising from the bottom of the field."""
     x, y, w, h = FIELD
     glow = cairo.LinearGradient(0, y + h, 0, y + h * 0.3)
-    glow.add_color_stop_rgba(0, *cairo_rgb(SUNRISE), 0.55)
-    glow.add_color_stop_rgba(0.5, *cairo_rgb(ROSE), 0.22)
+    glow.add_color_stop_rgba(0, *cairo_rgb(SUNRISE), 0.65)
+    glow.add_color_stop_rgba(0.5, *cairo_rgb(ROSE), 0.28)
     glow.add_color_stop_rgba(1, *cairo_rgb(ROSE), 0.0)
     ctx.rectangle(x, y, w, h)
     ctx.set_source(glow)

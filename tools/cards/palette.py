@@ -5,6 +5,8 @@ set next to the window art; a palette is a mapping from a role name ("field_top"
 "light", ...) to an RGB triple of 0-255 values.
 """
 
+import colorsys
+
 INDIGO = (0x1B, 0x1F, 0x4A)
 TEAL = (0x1F, 0x5F, 0x6B)
 GOLD = (0xD9, 0xB8, 0x6A)
@@ -14,11 +16,13 @@ MINT = (128, 195, 139)
 NIGHT = (0x10, 0x12, 0x2E)
 INK = (0x16, 0x15, 0x24)
 
-# Colours of the sky at dawn, from its darkest to its lightest: the awakened faces map
-# each colour by its lightness onto this ramp.
-DAWN_RAMP = [(0.0, (58, 28, 66)), (0.3, (150, 66, 102)), (0.55, (232, 128, 108)),
-             (0.8, (252, 204, 140)), (1.0, (255, 246, 226))]
-DAWN_STRENGTH = 0.62
+# The awakened faces are the same pictures in the warm light of sunrise. Each hue moves to
+# its warm counterpart (blue to plum, teal to rose, green to coral, gold stays gold), darks
+# are lifted as a dawn sky is, and a little of the sky's own colour is mixed in.
+HUE_AT_DAWN = [(0.0, -0.01), (0.12, 0.11), (0.2, 0.1), (0.33, 0.08), (0.5, 0.05), (0.66, -0.1),
+               (0.8, -0.15), (1.0, -0.01)]
+DAWN_SKY = [(0.0, (70, 30, 74)), (0.45, (214, 110, 112)), (0.75, (252, 196, 140)), (1.0, (255, 246, 226))]
+SKY_SHARE = 0.25
 
 
 def mix(a, b, t: float):
@@ -30,15 +34,23 @@ def lightness(colour) -> float:
     return (0.299 * r + 0.587 * g + 0.114 * b) / 255
 
 
+def _interpolate(table, x):
+    for (x0, y0), (x1, y1) in zip(table, table[1:]):
+        if x <= x1:
+            t = (x - x0) / (x1 - x0) if x1 > x0 else 0.0
+            if isinstance(y0, tuple):
+                return mix(y0, y1, t)
+            return y0 + (y1 - y0) * t
+    return table[-1][1]
+
+
 def dawn_colour(colour):
     """The colour as the same surface would look in the warm light of sunrise."""
-    level = lightness(colour)
-    for (low, low_colour), (high, high_colour) in zip(DAWN_RAMP, DAWN_RAMP[1:]):
-        if level <= high:
-            target = mix(low_colour, high_colour, (level - low) / (high - low))
-            break
-    lifted = mix(colour, target, DAWN_STRENGTH)
-    return mix(lifted, (255, 255, 255), 0.06)
+    h, s, v = colorsys.rgb_to_hsv(*(c / 255 for c in colour))
+    warm_hue = _interpolate(HUE_AT_DAWN, h) % 1.0
+    warm = colorsys.hsv_to_rgb(warm_hue, min(1.0, s * 0.95 + 0.06), min(1.0, v * 0.82 + 0.2))
+    warm = tuple(round(c * 255) for c in warm)
+    return mix(warm, _interpolate(DAWN_SKY, lightness(colour)), SKY_SHARE)
 
 
 def dawn_palette(palette: dict) -> dict:

@@ -55,11 +55,15 @@ def box_blur(values: np.ndarray, radius: int, passes: int = 3) -> np.ndarray:
     return result
 
 
-def value_noise(height: int, width: int, cell: float, rng: np.random.Generator) -> np.ndarray:
-    """Smooth noise in 0..1 whose features are about cell pixels across."""
-    grid = rng.random((int(height / cell) + 3, int(width / cell) + 3)).astype(np.float32)
-    image = Image.fromarray(grid, mode="F").resize((int(width + 2 * cell), int(height + 2 * cell)), Image.BICUBIC)
-    noise = np.asarray(image)[int(cell):int(cell) + height, int(cell):int(cell) + width]
+def value_noise(height: int, width: int, cell, rng: np.random.Generator) -> np.ndarray:
+    """Smooth noise in 0..1 whose features are about cell pixels across; cell may be a
+    (height, width) pair for streaky noise such as wood grain."""
+    cell_y, cell_x = cell if isinstance(cell, tuple) else (cell, cell)
+    grid = rng.random((int(height / cell_y) + 3, int(width / cell_x) + 3)).astype(np.float32)
+    size = (int(grid.shape[1] * cell_x), int(grid.shape[0] * cell_y))
+    image = Image.fromarray(grid, mode="F").resize(size, Image.BICUBIC)
+    top, left = int(cell_y), int(cell_x)
+    noise = np.asarray(image)[top:top + height, left:left + width]
     return np.clip(noise, 0, 1)
 
 

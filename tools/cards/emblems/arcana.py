@@ -13,7 +13,7 @@ from emblems import motifs as m
 def fool(pen):
     pen.circle("light", -55, -72, 20)
     m.rays(pen, "line", -55, -72, 26, 38, 12, 2.5)
-    pen.polygon("ground", [(8, 110), (8, 40), (30, 28), (62, 34), (100, 26), (100, 110)])
+    pen.polygon("ground", [(8, m.GROUND), (8, 40), (30, 28), (62, 34), (m.EDGE, 26), (m.EDGE, m.GROUND)])
     # The traveller steps off the cliff edge, bindle over the shoulder, a rose in hand.
     pen.polyline("body", 6, [(32, 0), (24, 30)])
     pen.polyline("body", 6, [(42, 0), (6, 22)])
@@ -77,7 +77,7 @@ def high_priestess(pen):
     pen.circle("body", 30, 62, 10)
     pen.polyline("dark", 2, [(-18, 58), (18, 58)])
     pen.polyline("dark", 2, [(-18, 65), (12, 65)])
-    pen.rect("ground", -100, 100, 200, 10)
+    pen.rect("ground", -m.EDGE, 100, 2 * m.EDGE, m.GROUND - 100)
 
 
 @emblem
@@ -178,7 +178,7 @@ def chariot(pen):
         pen.ellipse(role, x, 92, 22, 10)
         pen.circle(role, x + (10 if x < 0 else -10), 74, 9)
         pen.polygon(role, [(x - 14, 80), (x + 14, 80), (x + 10, 70), (x - 10, 70)])
-    pen.rect("ground", -100, 100, 200, 10)
+    pen.rect("ground", -m.EDGE, 100, 2 * m.EDGE, m.GROUND - 100)
 
 
 @emblem
@@ -274,11 +274,11 @@ def hanged_man(pen):
 
 @emblem
 def death(pen):
-    pen.polygon("ground", [(-100, 60), (100, 60), (100, 110), (-100, 110)])
+    pen.polygon("ground", [(-m.EDGE, 60), (m.EDGE, 60), (m.EDGE, m.GROUND), (-m.EDGE, m.GROUND)])
     m.tower(pen, "ground", -74, -6, 62, 24)
     m.tower(pen, "ground", 74, -6, 62, 24)
     pen.fill("light", lambda ctx: (ctx.arc(22, 60, 28, math.pi, 2 * math.pi), ctx.close_path()))
-    m.sun_rays(pen, "light", 22, 60, 34, 48, 9, half_width_deg=4, phase_deg=-180)
+    m.sun_rays(pen, "light", 22, 60, 34, 48, 7, half_width_deg=4, phase_deg=-165, span_deg=150)
     m.waves(pen, "line", 2.5, 80, 3, 40)
     m.waves(pen, "line", 2.5, 94, 3, 50)
     m.robed_figure(pen, "body", -46, 62, 132, hood=True, arms=[(1, (38, 34))])
@@ -329,7 +329,8 @@ def devil(pen):
 @emblem
 def tower(pen):
     m.small_stars(pen, "light", [(-80, -40), (70, -100), (-40, -96), (86, -20)])
-    pen.polygon("ground", [(-100, 110), (-80, 74), (-40, 64), (-20, 70), (24, 62), (60, 72), (100, 66), (100, 110)])
+    pen.polygon("ground", [(-m.EDGE, m.GROUND), (-m.EDGE, 80), (-80, 74), (-40, 64), (-20, 70), (24, 62), (60, 72),
+                           (m.EDGE, 66), (m.EDGE, m.GROUND)])
     pen.polygon("body", [(-34, 70), (-26, -56), (26, -56), (34, 70)])
     for i in range(3):
         pen.rect("body", -26 + i * 20, -66, 12, 12)
@@ -372,7 +373,7 @@ def moon(pen):
     m.crescent(pen, "accent", 0, -60, 34, thickness=0.35, facing_deg=0)
     m.tower(pen, "ground", -76, -8, 110, 26)
     m.tower(pen, "ground", 76, -8, 110, 26)
-    pen.polygon("ground", [(-100, 70), (100, 70), (100, 110), (-100, 110)])
+    pen.polygon("ground", [(-m.EDGE, 70), (m.EDGE, 70), (m.EDGE, m.GROUND), (-m.EDGE, m.GROUND)])
     pen.curve("accent", 8, (0, 100), ((20, 70), (-24, 40), (4, 6)))
     # The dog and the wolf howling at the moon.
     m.howling_dog(pen, "body", -40, 66, 40, facing=1)
@@ -391,12 +392,12 @@ def sun(pen):
     pen.curve("dark", 3, (-12, -28), ((-4, -22), (4, -22), (12, -28)))
     pen.circle("accent", -24, -34, 5)
     pen.circle("accent", 24, -34, 5)
-    pen.rect("ground", -100, 62, 200, 48)
-    for row in range(3):
-        for col in range(8):
-            offset = 12 if row % 2 else 0
-            pen.rect("dark", -100 + col * 26 + offset, 66 + row * 15, 2, 12)
-        pen.rect("dark", -100, 76 + row * 15, 200, 2)
+    pen.rect("ground", -m.EDGE, 62, 2 * m.EDGE, m.GROUND - 62)
+    for row in range(4):
+        for col in range(11):
+            offset = 13 if row % 2 else 0
+            pen.rect("dark", -m.EDGE + col * 26 + offset, 64 + row * 15, 2, 13)
+        pen.rect("dark", -m.EDGE, 77 + row * 15, 2 * m.EDGE, 2)
     for i, x in enumerate((-72, -26, 26, 72)):
         top = 28 + (i % 2) * 10
         pen.polyline("line", 3, [(x, 64), (x, top)])
@@ -415,7 +416,8 @@ def judgement(pen):
     pen.polyline("light", 4, [(-18, -24), (8, 4)])
     pen.polyline("light", 4, [(-4, -6), (-12, 4)])
     pen.polyline("light", 4, [(-6, -24), (10, -14)])
-    pen.polygon("ground", [(-100, 72), (-60, 60), (0, 70), (60, 58), (100, 68), (100, 110), (-100, 110)])
+    pen.polygon("ground", [(-m.EDGE, 72), (-60, 60), (0, 70), (60, 58), (m.EDGE, 68), (m.EDGE, m.GROUND),
+                           (-m.EDGE, m.GROUND)])
     for x in (-50, 0, 50):
         m.robed_figure(pen, "body", x, 92, 48, arms=[(-1, (-14, 0)), (1, (14, 0))])
 

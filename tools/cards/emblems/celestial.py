@@ -30,23 +30,23 @@ def comet(pen):
 
     def tail(ctx, spread):
         ctx.move_to(64, -72)
-        ctx.curve_to(20, -60 + spread, -40, -10 + spread, -96, 30 + spread * 1.5)
-        ctx.line_to(-96, 30 - spread * 1.5)
+        ctx.curve_to(20, -60 + spread, -40, -10 + spread, -m.EDGE, 52 + spread * 1.5)
+        ctx.line_to(-m.EDGE, 52 - spread * 1.5)
         ctx.curve_to(-40, -24 - spread, 20, -78 - spread * 0.3, 64, -72)
         ctx.close_path()
     pen.fill("body", lambda ctx: tail(ctx, 22))
     pen.fill("accent", lambda ctx: tail(ctx, 10))
     for offset in (-14, 0, 14):
-        pen.curve("line", 2, (58, -72 + offset * 0.2), ((10, -56 + offset), (-40, -14 + offset), (-92, 28 + offset * 1.4)))
+        pen.curve("line", 2, (58, -72 + offset * 0.2), ((10, -56 + offset), (-40, -14 + offset), (-m.EDGE, 50 + offset * 1.4)))
     pen.circle("light", 64, -72, 14)
     m.sparkle(pen, "light", 64, -72, 30)
     # A great wave rolling under the sky.
-    pen.fill("ground", lambda ctx: (ctx.move_to(-100, 110), ctx.line_to(-100, 70),
+    pen.fill("ground", lambda ctx: (ctx.move_to(-m.EDGE, m.GROUND), ctx.line_to(-m.EDGE, 76),
                                     ctx.curve_to(-60, 40, -10, 30, 20, 56),
                                     ctx.curve_to(34, 40, 60, 34, 70, 50),
                                     ctx.curve_to(58, 50, 52, 62, 60, 70),
-                                    ctx.curve_to(76, 60, 90, 64, 100, 60),
-                                    ctx.line_to(100, 110), ctx.close_path()))
+                                    ctx.curve_to(76, 60, 90, 64, m.EDGE, 60),
+                                    ctx.line_to(m.EDGE, m.GROUND), ctx.close_path()))
     m.waves(pen, "line", 2.5, 84, 3, 30)
     m.waves(pen, "line", 2.5, 98, 3, 40)
     for x, y in ((24, 52), (36, 46), (50, 44), (64, 48)):
@@ -90,8 +90,8 @@ def pole_star(pen):
     for i in range(5):
         t0, t1 = 0.1 + i * 0.17, 0.18 + i * 0.17
         pen.polyline("line", 1.5, [(30 - 30 * t0, 30 - 100 * t0), (30 - 30 * t1, 30 - 100 * t1)])
-    pen.polygon("ground", [(-100, 110), (-100, 86), (-70, 78), (-40, 84), (0, 76), (40, 82), (70, 74), (100, 82),
-                           (100, 110)])
+    pen.polygon("ground", [(-m.EDGE, m.GROUND), (-m.EDGE, 86), (-70, 78), (-40, 84), (0, 76), (40, 82), (70, 74),
+                           (m.EDGE, 82), (m.EDGE, m.GROUND)])
     for x in (-80, -62, 64, 84):
         pen.polygon("ground", [(x, 50), (x + 9, 80), (x - 9, 80)])
     pen.circle("body", 0, 96, 10)
@@ -106,34 +106,32 @@ def eclipse(pen):
     pen.circle("dark", 0, -18, 42)
     pen.ring("accent", 2, 0, -18, 58)
     m.small_stars(pen, "light", [(-84, -96), (80, -96), (-90, 40), (88, 36)])
-    pen.polygon("ground", [(-100, 110), (-100, 80), (-60, 60), (-30, 70), (0, 56), (30, 68), (64, 58), (100, 76),
-                           (100, 110)])
+    pen.polygon("ground", [(-m.EDGE, m.GROUND), (-m.EDGE, 80), (-60, 60), (-30, 70), (0, 56), (30, 68), (64, 58),
+                           (m.EDGE, 76), (m.EDGE, m.GROUND)])
     m.waves(pen, "line", 2, 92, 2.5, 34, -90, 90)
 
 
 @emblem
 def aurora(pen):
     m.small_stars(pen, "light", [(-84, -100), (-30, -104), (40, -96), (86, -84), (-60, -20), (70, -10)])
-    for i, (role, y, drop) in enumerate((("body", -70, 46), ("accent", -44, 40), ("light", -20, 30))):
-        def ribbon(ctx, y=y, i=i):
-            xs = range(-100, 101, 8)
-            path = [(x, y + 16 * math.sin(x / 30 + i * 1.7)) for x in xs]
-            ctx.move_to(*path[0])
-            for p in path[1:]:
+    for i, (role, y, drop) in enumerate((("body", -74, 58), ("accent", -50, 50), ("light", -26, 40))):
+        def curtain(ctx, y=y, drop=drop, i=i):
+            xs = [x * 6 for x in range(-22, 23)]
+            top = [(x, y + 16 * math.sin(x / 30 + i * 1.7)) for x in xs]
+            ctx.move_to(*top[0])
+            for p in top[1:]:
                 ctx.line_to(*p)
-            for x, py in reversed(path):
-                ctx.line_to(x, py + 9 + 3 * math.sin(x / 11 + i))
+            for x, py in reversed(top):
+                fold = 0.55 + 0.45 * math.sin(x / 7 + i * 2.3) * math.sin(x / 23 + i)
+                ctx.line_to(x, py + 10 + drop * abs(fold))
             ctx.close_path()
-        pen.fill(role, ribbon)
-        for x in range(-96, 100, 9):
-            top = y + 16 * math.sin(x / 30 + i * 1.7) + 8
-            pen.polyline(role, 2.2, [(x, top), (x, top + drop * (0.5 + 0.5 * abs(math.sin(x * 0.37 + i))))])
+        pen.fill(role, curtain)
     m.mountains(pen, "ground", [(-70, 40), (-30, 14), (10, 44), (56, 20), (90, 40)])
-    for i, x in enumerate(range(-90, 100, 18)):
+    for i, x in enumerate(range(-126, 130, 18)):
         h = 30 + (i * 7) % 16
         pen.polygon("dark", [(x, 110 - h - 30), (x + 10, 110 - 26), (x - 10, 110 - 26)])
         pen.polygon("dark", [(x, 110 - h - 16), (x + 13, 110 - 12), (x - 13, 110 - 12)])
-    pen.rect("dark", -100, 98, 200, 12)
+    pen.rect("dark", -m.EDGE, 98, 2 * m.EDGE, m.GROUND - 98)
 
 
 @emblem
@@ -167,8 +165,8 @@ def moonbow(pen):
     m.crescent(pen, "accent", 0, -84, 16, thickness=0.5, facing_deg=200)
     for r, role in ((88, "accent"), (76, "light"), (64, "body")):
         pen.stroke(role, 10, lambda ctx, r=r: ctx.arc(0, 60, r, math.pi, 2 * math.pi))
-    pen.polygon("ground", [(-100, 110), (-100, 40), (-40, 34), (-20, 44), (-20, 110)])
-    pen.polygon("ground", [(100, 110), (100, 46), (40, 40), (20, 48), (20, 110)])
+    pen.polygon("ground", [(-m.EDGE, m.GROUND), (-m.EDGE, 40), (-40, 34), (-20, 44), (-20, m.GROUND)])
+    pen.polygon("ground", [(m.EDGE, m.GROUND), (m.EDGE, 46), (40, 40), (20, 48), (20, m.GROUND)])
     for x in (-14, -6, 2, 10):
         pen.polyline("light", 3, [(x, 46), (x + 2, 96)])
     pen.ellipse("body", 0, 100, 40, 8)

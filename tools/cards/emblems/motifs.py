@@ -4,6 +4,11 @@ import math
 
 TAU = 2 * math.pi
 
+# Landscapes reach past the sides and the bottom of emblem space, so that on the card they run
+# on under the border and the banner instead of ending in the middle of the field.
+EDGE = 134.0
+GROUND = 192.0
+
 
 def polar(x, y, r, angle_deg):
     a = math.radians(angle_deg)
@@ -122,10 +127,11 @@ def rays(pen, role, x, y, r0, r1, count, width, phase_deg=0.0, alternate=1.0):
         pen.polyline(role, width, [polar(x, y, r0, a), polar(x, y, end, a)])
 
 
-def sun_rays(pen, role, x, y, r0, r1, count, half_width_deg=6.0, phase_deg=0.0):
-    """Triangular rays around a sun disc."""
+def sun_rays(pen, role, x, y, r0, r1, count, half_width_deg=6.0, phase_deg=0.0, span_deg=360.0):
+    """Triangular rays around a sun disc (or over part of it, from phase_deg across span_deg)."""
+    step = span_deg / count if span_deg >= 360 else span_deg / (count - 1)
     for i in range(count):
-        a = phase_deg + i * 360 / count
+        a = phase_deg + i * step
         pen.polygon(role, [polar(x, y, r0, a - half_width_deg), polar(x, y, r1, a),
                            polar(x, y, r0, a + half_width_deg)])
 
@@ -199,19 +205,19 @@ def tower(pen, role, x, top, bottom, width, window_role="dark"):
                                        ctx.line_to(x + w * 0.25, top + width * 0.9), ctx.close_path()))
 
 
-def mountains(pen, role, peaks, base_y=110.0):
+def mountains(pen, role, peaks, base_y=GROUND):
     """A mountain range through the given (x, top) peaks, closed down to base_y."""
-    points = [(-100, base_y), (-100, peaks[0][1] + 30)] + list(peaks) + [(100, peaks[-1][1] + 30), (100, base_y)]
+    points = [(-EDGE, base_y), (-EDGE, peaks[0][1] + 30)] + list(peaks) + [(EDGE, peaks[-1][1] + 30), (EDGE, base_y)]
     pen.polygon(role, points)
 
 
-def hills(pen, role, y, amplitude, waves=2.0, phase=0.0, base_y=110.0):
+def hills(pen, role, y, amplitude, waves=2.0, phase=0.0, base_y=GROUND):
     def build(ctx):
-        ctx.move_to(-100, base_y)
+        ctx.move_to(-EDGE, base_y)
         for i in range(41):
-            px = -100 + i * 5
+            px = -EDGE + i * EDGE / 20
             ctx.line_to(px, y - amplitude * math.sin(phase + waves * math.pi * i / 40))
-        ctx.line_to(100, base_y)
+        ctx.line_to(EDGE, base_y)
         ctx.close_path()
     pen.fill(role, build)
 

@@ -13,7 +13,7 @@ from layout import (BANNER_CENTRE, BANNER_HEIGHT, BANNER_WIDTH, CARD_HEIGHT, CAR
                     EMBLEM_SCALE, FIELD, PLATE_CENTRE, PLATE_HEIGHT)
 from lettering import MINCHO, PROPORTIONAL_MINCHO, centred_text_path
 from palette import cairo_rgb, dawn_palette
-from raster import new_card_surface
+from raster import alpha_mask, new_card_surface
 from shapes import Shape
 
 WORDMARK = "Lunavox"
@@ -109,6 +109,13 @@ class CardStyle:
         self.trace(ctx, shape)
         self.fill_or_stroke(ctx, shape)
 
+    def shape_mask(self, shape: Shape, extra_width=0.0) -> np.ndarray:
+        def draw(ctx):
+            self.emblem_space(ctx)
+            self.trace(ctx, shape)
+            self.fill_or_stroke(ctx, shape, extra_width)
+        return path_mask(draw)
+
     @staticmethod
     def trace(ctx, shape: Shape):
         ctx.new_path()
@@ -192,11 +199,11 @@ class CardStyle:
         """The title card names the toy and invites a wish where the number would stand."""
         cx, cy = PLATE_CENTRE
         self.paint_plate(ctx, cx, cy + 4, 210, PLATE_HEIGHT + 12)
-        centred_text_path(ctx, WORDMARK, cx, cy, 30, self.numeral_family, spacing=0.06,
+        centred_text_path(ctx, WORDMARK, cx, cy - 2, 28, self.numeral_family, spacing=0.06,
                           slant=cairo.FONT_SLANT_ITALIC)
         self.colour(ctx, "plate_text")
         ctx.fill()
-        centred_text_path(ctx, INVITATION, cx, cy + 18, 10, self.numeral_family, spacing=0.3)
+        centred_text_path(ctx, INVITATION, cx, cy + 15, 10, self.numeral_family, spacing=0.3)
         self.colour(ctx, "trim")
         ctx.fill()
 
@@ -241,3 +248,11 @@ class CardStyle:
     # A last pass over the pixels, for styles with a surface texture.
     def finish(self, surface: cairo.ImageSurface):
         pass
+
+
+def path_mask(draw) -> np.ndarray:
+    """Coverage (0..1) of the card pixels that draw(ctx) fills or strokes."""
+    def paint(ctx):
+        ctx.set_source_rgba(0, 0, 0, 1)
+        draw(ctx)
+    return alpha_mask(CARD_WIDTH, CARD_HEIGHT, paint)

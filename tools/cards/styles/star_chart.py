@@ -17,7 +17,7 @@ class Style(CardStyle):
         "field_top": NIGHT, "field_bottom": mix(INDIGO, TEAL, 0.55), "frame": mix(NIGHT, INDIGO, 0.5),
         "trim": GOLD, "plate": NIGHT, "plate_text": GOLD, "banner": NIGHT, "banner_fold": INDIGO,
         "banner_text": CREAM, "grid": GOLD,
-        "ground": TEAL, "body": mix(INDIGO, TEAL, 0.4), "accent": mix(GOLD, (200, 120, 110), 0.4),
+        "ground": TEAL, "body": mix(TEAL, (120, 170, 200), 0.45), "accent": mix(GOLD, (200, 120, 110), 0.4),
         "light": STARLIGHT, "dark": NIGHT, "line": GOLD, "star": STARLIGHT,
     }
 
@@ -72,10 +72,20 @@ class Style(CardStyle):
     def paint_shape(self, ctx, shape):
         hairline = LINE_WIDTH / EMBLEM_SCALE
         self.trace(ctx, shape)
-        if shape.is_line:
-            self.colour(ctx, "line" if shape.role in ("line", "ground") else shape.role)
+        if shape.is_line and shape.role == "line":
+            self.colour(ctx, "line")
             ctx.set_line_width(max(shape.stroke_width * 0.55, hairline))
             ctx.set_line_cap(cairo.LINE_CAP_ROUND)
+            ctx.stroke()
+            return
+        if shape.is_line:
+            # A broad stroke (an arm, a staff) is drawn as its outline, like the figures.
+            self.colour(ctx, "line")
+            self.fill_or_stroke(ctx, shape, preserve=True)
+            self.colour(ctx, "dark")
+            ctx.set_line_width(max(shape.stroke_width - 2 * hairline, hairline))
+            ctx.stroke_preserve()
+            self.colour(ctx, shape.role, 0.55)
             ctx.stroke()
             return
         fill_alpha = {"ground": 0.35, "body": 0.55, "accent": 0.45, "light": 0.85, "dark": 1.0}[shape.role]
