@@ -24,12 +24,24 @@ void TVeyraFM::FormCreate() {
   InitButtonTable(ButtonTable);
   LoadSoundBank();
   CentreWindow();
+  CountSeenCards();
   LoadJpgResource("Base", BackBuffer);
   LoadJpgResource("Mascot", MascotBmp);
   LoadJpgResource("Button", ButtonBmp);
+  LoadBmpResource("WakuTate", WakuTateBmp);
+  LoadBmpResource("WakuYoko", WakuYokoBmp);
+  LoadJpgResource("Nami", NamiBmp);
+  LoadTxtResource("CardT", CardTable);
+  LoadCardPicture(CardBackNo, SlotBack);
+  LoadFacePicture(CardNo);
   LoadJpgResource("Quest", QuestBmp);
   LoadBmpResource("Star", StarBmp);
   LightBmp.SetSize(87, 87);
+  SetLabelLook();
+  ShowCardTexts(CardNo);
+  ShowCardLabels(true);
+  DrawCard(SlotFace, 100, false);
+  DrawAllButtons();
   Memo1->SetReadOnly(false);
   Memo1->SetVisible(true);
 }

@@ -11,9 +11,12 @@
 #include "assets/resource_store.h"
 #include "app/random_source.h"
 #include "assets/string_list.h"
+#include "fortune/card_numbers.h"
 #include "input/button_dat_u.h"
 #include "platform/bitmap.h"
 #include "platform/platform.h"
+#include "view/card_geometry.h"
+#include "view/sequencer_states.h"
 
 namespace lv {
 
@@ -65,12 +68,48 @@ class TVeyraFM {
   void ReleaseButtons();
   void EnableFortuneButton(bool draw);
   void DisableFortuneButton(bool draw);
+  void DrawAllButtons();
   TButtonTable ButtonTable;
 
   // Sound (services/sound.cpp).
   void PlaySoundNo(int n);
   void SetMuteOn(bool value);
   bool MuteOn = false;
+
+  // Card collection: which cards are seen, and the transformed faces
+  // (fortune/card_collection.cpp).
+  bool IsCardSeen(int n) const;
+  void MarkCardSeen(int n, bool all);
+  void MarkCardUnseen(int n, bool all);
+  void CountSeenCards();
+  std::string EncodeCardOK() const;
+  void DecodeCardOK(const std::string& s);
+  void UpdateTransformButton();
+  void StartTransform();
+  std::array<std::uint8_t, CardMax> CardSeen{};  // card n at index n - 1: 1 seen, 0 not
+  int SeenCount = 0;                             // as of the last CountSeenCards
+  bool AllSeen = false;                          // as of the last CountSeenCards
+  bool Transformed = false;    // the face on show is the card's transformed picture
+  bool TransformFlip = false;  // the running turn only switches the transformed face
+
+  // Card presentation: the card in its frame and its labels (view/card_view.cpp,
+  // view/card_labels.cpp).
+  void LoadCardPicture(int number, int slot);
+  void LoadFacePicture(int number);
+  void DrawCard(int slot, int percent, bool toScreen);
+  void SetLabelLook();
+  void ShowCardTexts(int number);
+  void ShowCardLabels(bool visible);
+  std::string GetCardExplanation(int number) const;
+  void ShowCreator(int number);
+  void HideCreator(int number);
+  std::array<TCardSlotGeometry, 2> CardSlotGeometry{};  // of SlotBack and SlotFace
+
+  // Sequencer: the step clock and the numbered sequences (view/sequencer.cpp).
+  void Timer1Timer();
+  void AnimStep();
+  std::uint32_t LastStepTick = 0;  // tick count of the last step
+  bool FirstTickDone = false;      // the opening voice has played
 
   // Card history: undo and resume (fortune/card_history.cpp).
   void SetCardNo(int n);
@@ -139,6 +178,15 @@ class TVeyraFM {
  private:
   void CreateComponents();
   void BindEvents();
+  // Card collection.
+  void SetCardSeen(int n, bool all, std::uint8_t value);
+  // Card presentation.
+  TBitmap& CardSlot(int slot);
+  // Sequencer.
+  void CardTurnStep(const TCardTurnFrame& frame);
+  void PutInNewCard();
+  void EndCardTurn();
+  void EndPause();
 
   IPlatform& platform_;
   const TResourceStore& resources_;

@@ -72,6 +72,7 @@ void TVeyraFM::CreateComponents() {
 
   Timer1 = form_->CreateTimer();
   Timer1->SetInterval(10);
+  Timer1->SetEnabled(true);
 
   PopupMenu1 = form_->CreatePopupMenu(PopupMenuItems());
 }
@@ -80,6 +81,7 @@ void TVeyraFM::BindEvents() {
   TFormEvents events;
   events.OnPaint = [this] { FormPaint(); };
   form_->SetEvents(std::move(events));
+  Timer1->OnTimer = [this] { Timer1Timer(); };
 }
 
 }  // namespace lv

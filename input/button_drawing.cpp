@@ -9,6 +9,17 @@ void TVeyraFM::DrawButton(int index, int state) {
   CopyToBackBuffer(ButtonBmp, b.SrcX + b.Width * state, b.SrcY, b.Width, b.Height, b.X, b.Y, true);
 }
 
+// Every entry in its present state, from the plates up; the transform button's state
+// is decided anew by the collection.
+void TVeyraFM::DrawAllButtons() {
+  for (int i = ButtonMin; i <= ButtonMax; ++i) {
+    if (i == BtnTransform)
+      UpdateTransformButton();
+    else
+      DrawButton(i, ButtonTable[i].State);
+  }
+}
+
 // A sequence started by a press ends: pressed buttons come back up. The fortune
 // button goes back to off, so the same wish is not divined twice without an edit;
 // the transform button is left to the collection, which decides its look next.
