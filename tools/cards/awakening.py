@@ -88,7 +88,8 @@ def _wing(ctx, x, y, side, gold):
         length = 30 - i * 7
         lift = 7 - i * 6
         ctx.move_to(x, y + i * 4 - 4)
-        ctx.curve_to(x + side * length * 0.5, y - lift - 6, x + side * length, y - lift, x + side * length, y - lift + 2)
+        tip_x = x + side * length
+        ctx.curve_to(x + side * length * 0.5, y - lift - 6, tip_x, y - lift, tip_x, y - lift + 2)
         ctx.curve_to(x + side * length * 0.6, y + i * 4 - 1, x + side * 8, y + i * 4 + 2, x, y + i * 4 - 1)
         ctx.close_path()
         ctx.fill()

@@ -6,6 +6,7 @@ import math
 import cairo
 import numpy as np
 
+from drawing import fill_outside_field, star_path, stroke_frame_lines
 from layout import CARD_HEIGHT, CARD_WIDTH, FIELD
 from palette import CREAM, GOLD, INDIGO, NIGHT, STARLIGHT, TEAL, cairo_rgb, mix
 from raster import new_card_surface, rgb_to_surface, surface_to_rgb
@@ -64,13 +65,8 @@ def _lattice(ctx):
 
 
 def _four_point_star(ctx, x, y, r, colour, alpha=1.0):
+    star_path(ctx, x, y, r, points=4, inner=0.3)
     _set(ctx, colour, alpha)
-    ctx.new_path()
-    for i in range(8):
-        radius = r if i % 2 == 0 else r * 0.3
-        a = -math.pi / 2 + i * math.pi / 4
-        ctx.line_to(x + radius * math.cos(a), y + radius * math.sin(a))
-    ctx.close_path()
     ctx.fill()
 
 
@@ -126,31 +122,17 @@ def _crescent(ctx, x, y, r, side):
 
 
 def _eight_point_star(ctx, x, y, r):
-    ctx.new_path()
-    for i in range(16):
-        radius = r if i % 2 == 0 else r * 0.42
-        a = -math.pi / 2 + i * math.pi / 8
-        ctx.line_to(x + radius * math.cos(a), y + radius * math.sin(a))
-    ctx.close_path()
+    star_path(ctx, x, y, r, points=8, inner=0.42)
     _set(ctx, GOLD)
     ctx.fill()
 
 
 def _frame(ctx):
     x, y, w, h = FIELD
-    ctx.rectangle(0, 0, CARD_WIDTH, CARD_HEIGHT)
-    ctx.rectangle(x, y, w, h)
-    ctx.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
     _set(ctx, mix(NIGHT, INDIGO, 0.5))
-    ctx.fill()
-    ctx.set_fill_rule(cairo.FILL_RULE_WINDING)
+    fill_outside_field(ctx)
     _set(ctx, GOLD)
-    ctx.set_line_width(1.6)
-    ctx.rectangle(x - 0.8, y - 0.8, w + 1.6, h + 1.6)
-    ctx.stroke()
-    ctx.set_line_width(1)
-    ctx.rectangle(6.5, 6.5, CARD_WIDTH - 13, CARD_HEIGHT - 13)
-    ctx.stroke()
+    stroke_frame_lines(ctx, 1.6)
     ctx.rectangle(x + 6.5, y + 6.5, w - 13, h - 13)
     ctx.stroke()
     for cx, cy in ((x + 6, y + 6), (x + w - 6, y + 6), (x + 6, y + h - 6), (x + w - 6, y + h - 6)):

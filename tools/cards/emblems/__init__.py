@@ -1,20 +1,14 @@
 """The central emblems of the cards, each drawn once in emblem space and painted by a style."""
 
+from emblems import arcana, celestial
+from emblems.registry import EMBLEMS
 from shapes import Pen, Shape
 
-EMBLEMS = {}
-
-
-def emblem(function):
-    """Registers an emblem drawing under its function name (the name deck.toml uses)."""
-    EMBLEMS[function.__name__] = function
-    return function
+# Importing a module registers the emblems it defines.
+EMBLEM_MODULES = (arcana, celestial)
 
 
 def draw_emblem(name: str) -> list[Shape]:
     pen = Pen()
     EMBLEMS[name](pen)
     return pen.shapes
-
-
-from emblems import arcana, celestial  # noqa: E402,F401  (fills EMBLEMS)

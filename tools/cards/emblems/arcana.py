@@ -5,7 +5,7 @@ Emblem space: x from -100 to 100, y from -110 (top) to 110 (bottom).
 
 import math
 
-from emblems import emblem
+from emblems.registry import emblem
 from emblems import motifs as m
 
 
@@ -116,7 +116,7 @@ def emperor(pen):
         pen.circle("dark", side * 52, -54, 6)
     pen.rect("accent", -66, 52, 132, 16)
     pen.rect("ground", -58, 68, 116, 40)
-    m.crown(pen, "light", 0, -70, 50, 26)
+    m.crown(pen, "light", 0, -58, 50, 26)
     pen.circle("light", -26, 10, 14)
     pen.polyline("light", 4, [(-26, -4), (-26, -16)])
     pen.polyline("light", 4, [(-32, -11), (-20, -11)])
@@ -124,7 +124,6 @@ def emperor(pen):
     pen.polyline("light", 5, [(28, 44), (28, -12)])
     pen.polyline("light", 5, [(16, -14), (40, -14)])
     pen.ring("light", 4, 28, -27, 10)
-    pen.polygon("dark", [(-8, 20), (8, 20), (6, 40), (-6, 40)])
 
 
 @emblem
@@ -295,13 +294,12 @@ def temperance(pen):
     m.rays(pen, "line", 56, -86, 16, 24, 10, 2)
     pen.ellipse("ground", 0, 92, 86, 16)
     m.waves(pen, "line", 2, 92, 2, 24, -70, 70)
-    m.goblet(pen, "accent", -40, -6, 40, angle_deg=38)
-    m.goblet(pen, "accent", 40, 58, 40, angle_deg=-12)
-    pen.curve("light", 6, (-24, -40), ((4, -40), (30, -20), (38, 14)))
+    m.goblet(pen, "accent", -52, -10, 40, angle_deg=50)
+    m.goblet(pen, "accent", 44, 62, 40)
+    pen.curve("light", 6, (-10, -26), ((14, -44), (38, -22), (44, 16)))
     for i, x in enumerate((-80, -66, 66, 80)):
         pen.polyline("line", 2.5, [(x, 100), (x, 74 - (i % 2) * 8)])
         m.flower(pen, "accent", "light", x, 70 - (i % 2) * 8, 9, petals=3)
-    pen.polygon("light", [(0, 20), (-12, 40), (12, 40)])
 
 
 @emblem

@@ -5,7 +5,7 @@ Emblem space: x from -100 to 100, y from -110 (top) to 110 (bottom).
 
 import math
 
-from emblems import emblem
+from emblems.registry import emblem
 from emblems import motifs as m
 
 
@@ -37,7 +37,8 @@ def comet(pen):
     pen.fill("body", lambda ctx: tail(ctx, 22))
     pen.fill("accent", lambda ctx: tail(ctx, 10))
     for offset in (-14, 0, 14):
-        pen.curve("line", 2, (58, -72 + offset * 0.2), ((10, -56 + offset), (-40, -14 + offset), (-m.EDGE, 50 + offset * 1.4)))
+        pen.curve("line", 2, (58, -72 + offset * 0.2),
+                  ((10, -56 + offset), (-40, -14 + offset), (-m.EDGE, 50 + offset * 1.4)))
     pen.circle("light", 64, -72, 14)
     m.sparkle(pen, "light", 64, -72, 30)
     # A great wave rolling under the sky.

@@ -9,6 +9,7 @@ import cairo
 import numpy as np
 
 from awakening import paint_dawn_ornaments, paint_halo, paint_sunrise
+from drawing import fill_outside_field, ribbon_tail_path, stroke_frame_lines
 from layout import (BANNER_CENTRE, BANNER_HEIGHT, BANNER_WIDTH, CARD_HEIGHT, CARD_WIDTH, EMBLEM_CENTRE,
                     EMBLEM_SCALE, FIELD, PLATE_CENTRE, PLATE_HEIGHT)
 from lettering import MINCHO, PROPORTIONAL_MINCHO, centred_text_path
@@ -37,6 +38,11 @@ class CardStyle:
     palette: dict = {}
     title_family = MINCHO
     numeral_family = PROPORTIONAL_MINCHO
+    # How the plate and the banner are edged: the role of the outline, its width and
+    # whether a thinner second line runs inside it.
+    edge_role = "trim"
+    edge_width = 1.6
+    inner_edge = True
 
     def __init__(self, face: CardFace):
         self.face = face
@@ -117,6 +123,12 @@ class CardStyle:
         return path_mask(draw)
 
     @staticmethod
+    def corners_to_mark(shape: Shape, most: int) -> list[tuple[float, float]]:
+        """The corners of a figure worth marking: none on small details or on curves."""
+        points = shape.points()
+        return points if shape.role not in ("dark", "light") and 3 <= len(points) <= most else []
+
+    @staticmethod
     def trace(ctx, shape: Shape):
         ctx.new_path()
         ctx.append_path(shape.path)
@@ -133,20 +145,10 @@ class CardStyle:
 
     # The border.
     def paint_border(self, ctx):
-        x, y, w, h = FIELD
-        ctx.rectangle(0, 0, CARD_WIDTH, CARD_HEIGHT)
-        ctx.rectangle(x, y, w, h)
-        ctx.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
         self.colour(ctx, "frame")
-        ctx.fill()
-        ctx.set_fill_rule(cairo.FILL_RULE_WINDING)
+        fill_outside_field(ctx)
         self.colour(ctx, "trim")
-        ctx.set_line_width(1.5)
-        ctx.rectangle(x - 0.75, y - 0.75, w + 1.5, h + 1.5)
-        ctx.stroke()
-        ctx.set_line_width(1)
-        ctx.rectangle(6.5, 6.5, CARD_WIDTH - 13, CARD_HEIGHT - 13)
-        ctx.stroke()
+        stroke_frame_lines(ctx)
 
     # The number plate.
     def plate_width(self, ctx, text, size, spacing=0.12):
@@ -168,14 +170,23 @@ class CardStyle:
 
     def paint_plate(self, ctx, cx, cy, width, height):
         self.cartouche(ctx, cx, cy, width, height)
+        self.plate_source(ctx, cx, cy, width, height)
+        self.paint_edged(ctx, lambda inset: self.cartouche(ctx, cx, cy, width - inset, height - inset))
+
+    def plate_source(self, ctx, cx, cy, width, height):
         self.colour(ctx, "plate")
+
+    def paint_edged(self, ctx, outline, edge_width=None):
+        """Fills the current path with the current source, then edges it; outline(inset)
+        traces the same outline made smaller by inset, for the inner line."""
         ctx.fill_preserve()
-        self.colour(ctx, "trim")
-        ctx.set_line_width(1.6)
+        self.colour(ctx, self.edge_role)
+        ctx.set_line_width(edge_width or self.edge_width)
         ctx.stroke()
-        self.cartouche(ctx, cx, cy, width - 8, height - 8)
-        ctx.set_line_width(0.8)
-        ctx.stroke()
+        if self.inner_edge:
+            outline(8)
+            ctx.set_line_width((edge_width or self.edge_width) / 2)
+            ctx.stroke()
 
     @staticmethod
     def cartouche(ctx, cx, cy, width, height):
@@ -216,27 +227,19 @@ class CardStyle:
     def paint_ribbon(self, ctx, cx, cy, width, height):
         w, h = width / 2, height / 2
         for side in (-1, 1):
-            ctx.new_path()
-            ctx.move_to(cx + side * (w - 16), cy - h + 8)
-            ctx.line_to(cx + side * (w + 14), cy - h + 8)
-            ctx.line_to(cx + side * (w + 4), cy + 4)
-            ctx.line_to(cx + side * (w + 14), cy + h + 8)
-            ctx.line_to(cx + side * (w - 16), cy + h + 8)
-            ctx.close_path()
+            ribbon_tail_path(ctx, cx, cy, w, h, side)
             self.colour(ctx, "banner_fold")
             ctx.fill_preserve()
-            self.colour(ctx, "trim")
-            ctx.set_line_width(1.2)
+            self.colour(ctx, self.edge_role)
+            ctx.set_line_width(self.edge_width * 0.75)
             ctx.stroke()
-        ctx.rectangle(cx - w, cy - h, width, height)
+
+        def body(inset):
+            ctx.new_path()
+            ctx.rectangle(cx - w + inset / 2, cy - h + inset / 2, width - inset, height - inset)
+        body(0)
         self.colour(ctx, "banner")
-        ctx.fill_preserve()
-        self.colour(ctx, "trim")
-        ctx.set_line_width(1.6)
-        ctx.stroke()
-        ctx.rectangle(cx - w + 4, cy - h + 4, width - 8, height - 8)
-        ctx.set_line_width(0.8)
-        ctx.stroke()
+        self.paint_edged(ctx, body)
 
     def paint_banner_text(self, ctx, cx, cy, size=23, colour_role="banner_text"):
         text = self.face.banner_text

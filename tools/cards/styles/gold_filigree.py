@@ -113,8 +113,8 @@ class Style(CardStyle):
             ctx.rectangle(x - inset, y - inset, w + 2 * inset, h + 2 * inset)
             ctx.stroke()
         ctx.set_line_width(1.4)
-        perimeter = [(x + t, y, 1, 0) for t in range(0, int(w), 4)] + [(x + t, y + h, 1, 0) for t in range(0, int(w), 4)]
-        perimeter += [(x, y + t, 0, 1) for t in range(0, int(h), 4)] + [(x + w, y + t, 0, 1) for t in range(0, int(h), 4)]
+        perimeter = [(x + t, edge, 1, 0) for t in range(0, int(w), 4) for edge in (y, y + h)]
+        perimeter += [(edge, y + t, 0, 1) for t in range(0, int(h), 4) for edge in (x, x + w)]
         for px, py, dx, dy in perimeter:
             ctx.move_to(px - 2 * dx - 2.5 * dy, py - 2 * dy - 2.5 * dx)
             ctx.line_to(px + 2 * dx + 2.5 * dy, py + 2 * dy + 2.5 * dx)
@@ -131,16 +131,11 @@ class Style(CardStyle):
         ctx.set_source(stone)
         ctx.fill()
 
-    def paint_plate(self, ctx, cx, cy, width, height):
-        self.cartouche(ctx, cx, cy, width, height)
+    def plate_source(self, ctx, cx, cy, width, height):
         ctx.set_source(self.gold(cx - width / 2, cy - height / 2, cx + width / 2, cy + height / 2))
-        ctx.fill_preserve()
-        self.colour(ctx, "gold_dark")
-        ctx.set_line_width(1.2)
-        ctx.stroke()
-        self.cartouche(ctx, cx, cy, width - 8, height - 8)
-        ctx.set_line_width(0.7)
-        ctx.stroke()
+
+    def paint_plate(self, ctx, cx, cy, width, height):
+        super().paint_plate(ctx, cx, cy, width, height)
         for side in (-1, 1):
             self.paint_jewel(ctx, cx + side * (width / 2 + 8), cy, 4)
 

@@ -5,7 +5,8 @@ import math
 
 import numpy as np
 
-from layout import BANNER_CENTRE, BANNER_HEIGHT, BANNER_WIDTH, CARD_HEIGHT, CARD_WIDTH, FIELD
+from drawing import ribbon_tail_path, star_path
+from layout import CARD_HEIGHT, CARD_WIDTH, FIELD
 from palette import CREAM, GOLD, INDIGO, NIGHT, TEAL, mix
 from raster import blend, box_blur, rgb_to_surface, surface_to_rgb, value_noise
 from styles.base import CardStyle, path_mask
@@ -47,19 +48,11 @@ class Style(CardStyle):
         for _ in range(16):
             x0, y0, w, h = FIELD
             sx, sy, r = x0 + self.rng.random() * w, y0 + self.rng.random() * h * 0.6, 2.5 + self.rng.random() * 3
-            self.lay_paper(ctx, path_mask(lambda c, sx=sx, sy=sy, r=r: self.star_path(c, sx, sy, r)), "paper_star")
+            star = path_mask(lambda c, sx=sx, sy=sy, r=r: (star_path(c, sx, sy, r), c.fill()))
+            self.lay_paper(ctx, star, "paper_star")
         for role, top, amplitude, phase in (("hill_far", 330, 14, 0.5), ("hill_mid", 360, 12, 2.0),
                                             ("hill_near", 392, 10, 3.6)):
             self.lay_paper(ctx, path_mask(lambda c, t=top, a=amplitude, p=phase: self.hill_path(c, t, a, p)), role)
-
-    @staticmethod
-    def star_path(ctx, x, y, r):
-        for i in range(10):
-            radius = r if i % 2 == 0 else r * 0.45
-            a = -math.pi / 2 + i * math.pi / 5
-            ctx.line_to(x + radius * math.cos(a), y + radius * math.sin(a))
-        ctx.close_path()
-        ctx.fill()
 
     @staticmethod
     def hill_path(ctx, top, amplitude, phase):
@@ -108,15 +101,8 @@ class Style(CardStyle):
     def paint_ribbon(self, ctx, cx, cy, width, height):
         w, h = width / 2, height / 2
         for side in (-1, 1):
-            def tail(c, side=side):
-                c.move_to(cx + side * (w - 14), cy - h + 8)
-                c.line_to(cx + side * (w + 16), cy - h + 8)
-                c.line_to(cx + side * (w + 6), cy + 4)
-                c.line_to(cx + side * (w + 16), cy + h + 8)
-                c.line_to(cx + side * (w - 14), cy + h + 8)
-                c.close_path()
-                c.fill()
-            self.lay_paper(ctx, path_mask(tail), "banner_fold")
+            tail = path_mask(lambda c, side=side: (ribbon_tail_path(c, cx, cy, w, h, side), c.fill()))
+            self.lay_paper(ctx, tail, "banner_fold")
         self.lay_paper(ctx, path_mask(lambda c: (c.rectangle(cx - w, cy - h, width, height), c.fill())), "banner")
         ctx.rectangle(cx - w + 5, cy - h + 5, width - 10, height - 10)
         self.colour(ctx, "banner_fold")

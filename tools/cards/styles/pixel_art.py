@@ -8,6 +8,7 @@ import cairo
 import numpy as np
 
 from awakening import HALO, paint_dawn_ornaments
+from drawing import fill_outside_field
 from layout import (BANNER_CENTRE, BANNER_HEIGHT, BANNER_WIDTH, CARD_HEIGHT, CARD_WIDTH, EMBLEM_CENTRE, FIELD,
                     PLATE_CENTRE, PLATE_HEIGHT)
 from lettering import GOTHIC, centred_text_path
@@ -139,13 +140,8 @@ class Style(CardStyle):
 
     def paint_border(self, ctx):
         """A game window frame: dark, then a gold line, a light line and corner studs."""
-        x, y, w, h = FIELD
-        ctx.rectangle(0, 0, CARD_WIDTH, CARD_HEIGHT)
-        ctx.rectangle(x, y, w, h)
-        ctx.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
         self.colour(ctx, "frame")
-        ctx.fill()
-        ctx.set_fill_rule(cairo.FILL_RULE_WINDING)
+        fill_outside_field(ctx)
         self.box_lines(ctx, PIXEL, PIXEL, CARD_WIDTH - 2 * PIXEL, CARD_HEIGHT - 2 * PIXEL)
         for sx, sy in ((8, 8), (CARD_WIDTH - 12, 8), (8, CARD_HEIGHT - 12), (CARD_WIDTH - 12, CARD_HEIGHT - 12)):
             self.colour(ctx, "frame_light")

@@ -6,6 +6,7 @@ import math
 
 import cairo
 
+from drawing import field_edge_points
 from layout import BANNER_HEIGHT, CARD_HEIGHT, CARD_WIDTH, EMBLEM_CENTRE, EMBLEM_SCALE, FIELD
 from palette import CREAM, GOLD, INDIGO, NIGHT, TEAL, cairo_rgb, mix
 from styles.base import CardStyle
@@ -89,32 +90,23 @@ class Style(CardStyle):
         self.prick_corners(ctx, shape)
 
     def prick_corners(self, ctx, shape):
-        points = shape.points()
-        if shape.role == "dark" or not 3 <= len(points) <= 10:
-            return
         self.colour(ctx, "trim")
         ctx.set_line_width(0.8 / EMBLEM_SCALE)
-        for x, y in points:
+        for x, y in self.corners_to_mark(shape, 10):
             ctx.new_path()
             ctx.arc(x, y, 2.2 / EMBLEM_SCALE, 0, 2 * math.pi)
             ctx.stroke()
 
     def paint_border(self, ctx):
         super().paint_border(ctx)
-        x, y, w, h = FIELD
+        # A band of small triangles standing on the edge of the field.
         self.colour(ctx, "trim", 0.85)
         ctx.set_line_width(0.8)
-        step = 12
-        for i, tx in enumerate(range(int(x) + 6, int(x + w) - 4, step)):
-            for base, tip in ((y - 3, y - 11), (y + h + 3, y + h + 11)):
-                ctx.move_to(tx - step / 2 + 1, base)
-                ctx.line_to(tx, tip)
-                ctx.line_to(tx + step / 2 - 1, base)
-        for ty in range(int(y) + 6, int(y + h) - 4, step):
-            for base, tip in ((x - 3, x - 11), (x + w + 3, x + w + 11)):
-                ctx.move_to(base, ty - step / 2 + 1)
-                ctx.line_to(tip, ty)
-                ctx.line_to(base, ty + step / 2 - 1)
+        half = 5
+        for x, y, nx, ny, i in field_edge_points(12):
+            ctx.move_to(x + nx * 3 - ny * half, y + ny * 3 + nx * half)
+            ctx.line_to(x + nx * 11, y + ny * 11)
+            ctx.line_to(x + nx * 3 + ny * half, y + ny * 3 - nx * half)
         ctx.stroke()
         for cx, cy in ((10, 10), (CARD_WIDTH - 10, 10), (10, CARD_HEIGHT - 10), (CARD_WIDTH - 10, CARD_HEIGHT - 10)):
             self.paint_seed_of_life(ctx, cx, cy, 3.6)

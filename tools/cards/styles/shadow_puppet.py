@@ -22,8 +22,8 @@ HOLE_SPACING = 7
 class Style(CardStyle):
     palette = {
         "lamp": LAMP, "screen": AMBER, "screen_edge": mix(TEAL, INDIGO, 0.55), "frame": mix(NIGHT, SILHOUETTE, 0.5),
-        "trim": GOLD, "plate": SILHOUETTE, "plate_text": GOLD, "banner": SILHOUETTE, "banner_fold": mix(INDIGO, NIGHT, 0.4),
-        "banner_text": GOLD, "valance": mix(INDIGO, SILHOUETTE, 0.5),
+        "trim": GOLD, "plate": SILHOUETTE, "plate_text": GOLD, "banner": SILHOUETTE,
+        "banner_fold": mix(INDIGO, NIGHT, 0.4), "banner_text": GOLD, "valance": mix(INDIGO, SILHOUETTE, 0.5),
         "ground": SILHOUETTE, "body": SILHOUETTE, "dark": SILHOUETTE, "line": SILHOUETTE,
         "accent": (196, 78, 64), "light": (255, 238, 190), "pierced": LAMP,
     }

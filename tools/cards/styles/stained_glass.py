@@ -7,7 +7,7 @@ import cairo
 import numpy as np
 
 from layout import CARD_HEIGHT, CARD_WIDTH, EMBLEM_CENTRE, EMBLEM_SCALE, FIELD
-from palette import CREAM, GOLD, INDIGO, NIGHT, TEAL, cairo_rgb, mix
+from palette import CREAM, GOLD, INDIGO, NIGHT, TEAL, mix
 from raster import rgb_to_surface, surface_to_rgb, value_noise
 from styles.base import CardStyle
 
@@ -21,6 +21,9 @@ ARCH_SPRING_Y = 150
 
 
 class Style(CardStyle):
+    edge_role = "lead"
+    edge_width = 3
+    inner_edge = False
     palette = {
         "glass_a": mix(INDIGO, COBALT, 0.6), "glass_b": TEAL, "glass_c": VIOLET, "glass_d": mix(INDIGO, TEAL, 0.5),
         "field_top": INDIGO, "field_bottom": TEAL, "frame": mix(NIGHT, INDIGO, 0.4), "stone": mix(NIGHT, INDIGO, 0.7),
@@ -73,7 +76,8 @@ class Style(CardStyle):
                 ctx.arc_negative(cx, cy, inner, a1, a0)
                 ctx.close_path()
                 shade = self.rng.uniform(-0.12, 0.12)
-                colour = mix(self.pal[self.rng.choice(glasses)], (255, 255, 255) if shade > 0 else (0, 0, 0), abs(shade))
+                tint = (255, 255, 255) if shade > 0 else (0, 0, 0)
+                colour = mix(self.pal[self.rng.choice(glasses)], tint, abs(shade))
                 self.colour(ctx, colour)
                 ctx.fill_preserve()
                 self.colour(ctx, "lead")
@@ -153,36 +157,6 @@ class Style(CardStyle):
             self.colour(ctx, "lead")
             ctx.set_line_width(1.5)
             ctx.stroke()
-
-    def paint_plate(self, ctx, cx, cy, width, height):
-        self.cartouche(ctx, cx, cy, width, height)
-        self.colour(ctx, "plate")
-        ctx.fill_preserve()
-        self.colour(ctx, "lead")
-        ctx.set_line_width(3)
-        ctx.stroke()
-
-    def paint_ribbon(self, ctx, cx, cy, width, height):
-        w, h = width / 2, height / 2
-        for side in (-1, 1):
-            ctx.new_path()
-            ctx.move_to(cx + side * (w - 10), cy - h + 7)
-            ctx.line_to(cx + side * (w + 16), cy - h + 7)
-            ctx.line_to(cx + side * (w + 6), cy + 4)
-            ctx.line_to(cx + side * (w + 16), cy + h + 7)
-            ctx.line_to(cx + side * (w - 10), cy + h + 7)
-            ctx.close_path()
-            self.colour(ctx, "banner_fold")
-            ctx.fill_preserve()
-            self.colour(ctx, "lead")
-            ctx.set_line_width(2.5)
-            ctx.stroke()
-        ctx.rectangle(cx - w, cy - h, width, height)
-        self.colour(ctx, "banner")
-        ctx.fill_preserve()
-        self.colour(ctx, "lead")
-        ctx.set_line_width(3)
-        ctx.stroke()
 
     def finish(self, surface):
         """Mottled glass: the colour of hand-blown glass is never quite even."""

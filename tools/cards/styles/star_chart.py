@@ -5,6 +5,7 @@ import math
 
 import cairo
 
+from drawing import field_edge_points
 from layout import CARD_HEIGHT, CARD_WIDTH, EMBLEM_CENTRE, EMBLEM_SCALE, FIELD
 from palette import CREAM, GOLD, INDIGO, NIGHT, STARLIGHT, TEAL, mix
 from styles.base import CardStyle
@@ -98,31 +99,20 @@ class Style(CardStyle):
         self.mark_corners(ctx, shape)
 
     def mark_corners(self, ctx, shape):
-        points = shape.points()
-        if shape.role in ("dark", "light") or not 3 <= len(points) <= 14:
-            return
         self.colour(ctx, "star")
-        for x, y in points:
+        for x, y in self.corners_to_mark(shape, 14):
             ctx.arc(x, y, 1.5 / EMBLEM_SCALE, 0, 2 * math.pi)
             ctx.fill()
 
     def paint_border(self, ctx):
         super().paint_border(ctx)
-        x, y, w, h = FIELD
+        # Degree ticks along the field, a long one every fifth, as on the scale of a chart.
         self.colour(ctx, "trim", 0.8)
         ctx.set_line_width(0.8)
-        for i, tx in enumerate(range(int(x), int(x + w) + 1, 6)):
+        for x, y, nx, ny, i in field_edge_points(6):
             length = 6 if i % 5 == 0 else 3
-            ctx.move_to(tx, y - 1)
-            ctx.line_to(tx, y - 1 - length)
-            ctx.move_to(tx, y + h + 1)
-            ctx.line_to(tx, y + h + 1 + length)
-        for i, ty in enumerate(range(int(y), int(y + h) + 1, 6)):
-            length = 6 if i % 5 == 0 else 3
-            ctx.move_to(x - 1, ty)
-            ctx.line_to(x - 1 - length, ty)
-            ctx.move_to(x + w + 1, ty)
-            ctx.line_to(x + w + 1 + length, ty)
+            ctx.move_to(x + nx, y + ny)
+            ctx.line_to(x + nx * (1 + length), y + ny * (1 + length))
         ctx.stroke()
         for cx, cy in ((10, 10), (CARD_WIDTH - 10, 10), (10, CARD_HEIGHT - 10), (CARD_WIDTH - 10, CARD_HEIGHT - 10)):
             self.paint_compass(ctx, cx, cy, 8)

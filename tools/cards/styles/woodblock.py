@@ -19,6 +19,8 @@ SEAL_TEXT = "舟"
 
 
 class Style(CardStyle):
+    edge_role = "key"
+    edge_width = 2
     palette = {
         "sky_top": mix(INDIGO, PRUSSIAN, 0.5), "sky_mid": mix(PRUSSIAN, TEAL, 0.5),
         "sky_bottom": mix(CREAM, TEAL, 0.3), "mist": mix(CREAM, (240, 200, 190), 0.3),
@@ -104,24 +106,12 @@ class Style(CardStyle):
         ctx.stroke()
 
     def paint_plate(self, ctx, cx, cy, width, height):
-        ctx.rectangle(cx - width / 2, cy - height / 2, width, height)
+        def plate(inset):
+            ctx.new_path()
+            ctx.rectangle(cx - (width - inset) / 2, cy - (height - inset) / 2, width - inset, height - inset)
+        plate(0)
         self.colour(ctx, "plate")
-        ctx.fill_preserve()
-        self.colour(ctx, "key")
-        ctx.set_line_width(2)
-        ctx.stroke()
-
-    def paint_ribbon(self, ctx, cx, cy, width, height):
-        w, h = width / 2, height / 2
-        ctx.rectangle(cx - w, cy - h, width, height)
-        self.colour(ctx, "banner")
-        ctx.fill_preserve()
-        self.colour(ctx, "key")
-        ctx.set_line_width(2.2)
-        ctx.stroke()
-        ctx.rectangle(cx - w + 4, cy - h + 4, width - 8, height - 8)
-        ctx.set_line_width(0.9)
-        ctx.stroke()
+        self.paint_edged(ctx, plate)
 
     def paint_banner(self, ctx):
         super().paint_banner(ctx)
