@@ -209,12 +209,11 @@ class CardStyle:
     def paint_wordmark(self, ctx):
         """The title card names the toy and invites a wish where the number would stand."""
         cx, cy = PLATE_CENTRE
-        self.paint_plate(ctx, cx, cy + 4, 210, PLATE_HEIGHT + 12)
-        centred_text_path(ctx, WORDMARK, cx, cy - 2, 28, self.numeral_family, spacing=0.06,
-                          slant=cairo.FONT_SLANT_ITALIC)
+        self.paint_plate(ctx, cx, cy + 5, 214, PLATE_HEIGHT + 20)
+        centred_text_path(ctx, WORDMARK, cx, cy - 1, 28, self.numeral_family, spacing=0.06)
         self.colour(ctx, "plate_text")
         ctx.fill()
-        centred_text_path(ctx, INVITATION, cx, cy + 15, 10, self.numeral_family, spacing=0.3)
+        centred_text_path(ctx, INVITATION, cx, cy + 17, 10, self.numeral_family, spacing=0.3)
         self.colour(ctx, "trim")
         ctx.fill()
 
