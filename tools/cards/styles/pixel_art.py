@@ -21,6 +21,22 @@ TEXT_PIXEL = 2       # card pixels per lettering pixel
 GRID_W, GRID_H = CARD_WIDTH // PIXEL, CARD_HEIGHT // PIXEL
 BAYER = np.array([[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]], np.float32) / 16
 OUTLINE = (12, 10, 30)
+# Roman numerals in a hand-set pixel font: at this size a system font loses its serifs.
+NUMERAL_GLYPHS = {
+    "I": ["###", ".#.", ".#.", ".#.", ".#.", ".#.", "###"],
+    "V": ["#...#", "#...#", "#...#", ".#.#.", ".#.#.", ".#.#.", "..#.."],
+    "X": ["#...#", ".#.#.", ".#.#.", "..#..", ".#.#.", ".#.#.", "#...#"],
+}
+
+
+def numeral_bitmap(text: str) -> np.ndarray:
+    """The numeral as a boolean array of font pixels, one empty column between letters."""
+    columns = []
+    for i, letter in enumerate(text):
+        if i:
+            columns.append(np.zeros((7, 1), bool))
+        columns.append(np.array([[c == "#" for c in row] for row in NUMERAL_GLYPHS[letter]]))
+    return np.concatenate(columns, axis=1)
 
 
 class Style(CardStyle):
@@ -31,8 +47,6 @@ class Style(CardStyle):
         "ground": (44, 112, 108), "body": (128, 144, 210), "accent": (226, 104, 92), "light": (250, 226, 140),
         "dark": NIGHT, "line": GOLD, "star": STARLIGHT,
     }
-    title_family = GOTHIC
-    numeral_family = GOTHIC
 
     def paint(self) -> cairo.ImageSurface:
         grid = cairo.ImageSurface(cairo.FORMAT_RGB24, GRID_W, GRID_H)
@@ -180,6 +194,11 @@ class Style(CardStyle):
             ctx.rectangle(cx, cy, PIXEL, PIXEL)
             ctx.fill()
 
+    def stamp_numeral(self, mask, cx, cy):
+        glyphs = numeral_bitmap(self.face.number_text)
+        top, left = round(cy - glyphs.shape[0] / 2), round(cx - glyphs.shape[1] / 2)
+        mask[top:top + glyphs.shape[0], left:left + glyphs.shape[1]] |= glyphs
+
     def paint_lettering(self, card):
         """Text drawn without smoothing at half size, then doubled, so it keeps crisp pixels."""
         lines = cairo.ImageSurface(cairo.FORMAT_A8, CARD_WIDTH // TEXT_PIXEL, CARD_HEIGHT // TEXT_PIXEL)
@@ -194,15 +213,16 @@ class Style(CardStyle):
             centred_text_path(ctx, WORDMARK, px, py + 1, 26, GOTHIC, spacing=0.1)
             ctx.fill()
             centred_text_path(ctx, INVITATION, px, py + 19, 12, GOTHIC, spacing=0.15)
-        else:
-            centred_text_path(ctx, self.face.number_text, px, py - 1, 22, GOTHIC, spacing=0.04)
         ctx.fill()
         bx, by = BANNER_CENTRE
         centred_text_path(ctx, self.face.banner_text, bx, by, 24, GOTHIC, max_width=BANNER_WIDTH - 24, spacing=0.1)
         ctx.fill()
         lines.flush()
         mask = np.ndarray((lines.get_height(), lines.get_stride()), np.uint8, lines.get_data())[:, :lines.get_width()]
-        mask = self.enlarge(mask > 127, TEXT_PIXEL)
+        mask = mask > 127
+        if not self.face.is_title_card:
+            self.stamp_numeral(mask, px / TEXT_PIXEL, py / TEXT_PIXEL)
+        mask = self.enlarge(mask, TEXT_PIXEL)
         rgb = surface_to_rgb(card)
         shadow = np.zeros_like(mask)
         shadow[TEXT_PIXEL:, TEXT_PIXEL:] = mask[:-TEXT_PIXEL, :-TEXT_PIXEL]
