@@ -24,6 +24,7 @@ void TVeyraFM::FormCreate() {
   InitButtonTable(ButtonTable);
   LoadSoundBank();
   CentreWindow();
+  LoadSettings();
   CountSeenCards();
   LoadJpgResource("Base", BackBuffer);
   LoadJpgResource("Mascot", MascotBmp);
@@ -42,12 +43,14 @@ void TVeyraFM::FormCreate() {
   ShowCardLabels(true);
   DrawCard(SlotFace, 100, false);
   DrawAllButtons();
+  if (ResumeOk) RestoreWish();
   Memo1->SetReadOnly(false);
   Memo1->SetVisible(true);
 }
 
 void TVeyraFM::FormDestroy() {
   Closing = true;
+  SaveSettings();
   for (TBitmap* bitmap : {&MascotBmp, &BackBuffer, &ButtonBmp, &WakuTateBmp, &WakuYokoBmp, &NamiBmp,
                           &IndexBmp, &QuestBmp, &StarBmp, &LightBmp, &CardBack, &CardFace})
     *bitmap = TBitmap();

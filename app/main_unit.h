@@ -118,6 +118,9 @@ class TVeyraFM {
   void NextResumeClick();
   void RestoreWish();
   void SetResumeOk(bool value);
+  // When the popup menu offers undo and replay.
+  bool CanUndoCard() const;
+  bool CanReplayFortune() const;
   int CardNo = 0;      // the card on show, 0 to CardMax
   int PrevCardNo = 0;  // the card shown before it; 0 = none
   bool NewFortune = false;
@@ -136,12 +139,31 @@ class TVeyraFM {
   void Memo1Change();
   void Memo1MouseDown(TMouseButton button, TShiftState shift, int x, int y);
   int Fate = 0;
-  double OldDate = 0;  // day count of the last fate draw
-  double MemDate = 0;  // day count of the last exit
+  int OldDate = 0;  // day count (days since 1899-12-30) of the last fate draw
+  int MemDate = 0;  // day count of the last exit
+  int Today() const;  // day count of the date now
 
   // Settings file (assets/settings_load_save.cpp).
   void LoadSettings();
   void SaveSettings();
+
+  // Options: each setter stores the value and sets its menu item's check mark
+  // (input/options.cpp).
+  void SetFezPenBlack(bool value);
+  void SetFezPenDown(bool value);
+  void SetLightShow(bool value);
+  void SetNoMascot(bool value);
+  void SetNoHartGauge(bool value);
+  void SetMascotSpeed(int n);
+  bool StayOnTop = false;
+  bool FezPenBlack = false;
+  bool FezPenDown = false;
+  bool LightShow = true;
+  bool NoMascot = false;
+  bool NoHartGauge = false;
+  int MascotSpeed = 3;
+  int MascotDelay = 10;  // steps per mascot cycle, from the speed
+  int MascotVoice = 0;   // which click voice the mascot uses, 0 to 2
 
   // Mouse and keyboard (input/mouse_keys.cpp).
   void FormMouseDown(const ILabel* sender, TMouseButton button, TShiftState shift, int x, int y);
@@ -149,7 +171,6 @@ class TVeyraFM {
   void FormMouseUp(const ILabel* sender, TMouseButton button, TShiftState shift, int x, int y);
   void FormKeyDown(std::uint16_t& key, TShiftState shift);
   void ClickAt(int x, int y, TShiftState shift);
-  void RightClickAt(int x, int y, TShiftState shift);
   bool MascotHeld = false;
 
   // Components of the window design (app/main_unit_components.cpp).
@@ -180,6 +201,12 @@ class TVeyraFM {
   void BindEvents();
   // Card collection.
   void SetCardSeen(int n, bool all, std::uint8_t value);
+  // Wish and divination.
+  void MarkChosenCard();
+  // Mouse and keyboard.
+  TPoint WindowPoint(const ILabel* sender, int x, int y) const;
+  void LeftPress(int x, int y, TShiftState shift);
+  void StartDrag();
   // Card presentation.
   TBitmap& CardSlot(int slot);
   // Sequencer.

@@ -80,7 +80,21 @@ void TVeyraFM::CreateComponents() {
 void TVeyraFM::BindEvents() {
   TFormEvents events;
   events.OnPaint = [this] { FormPaint(); };
+  events.OnMouseDown = [this](const ILabel* sender, TMouseButton button, TShiftState shift, int x, int y) {
+    FormMouseDown(sender, button, shift, x, y);
+  };
+  events.OnMouseMove = [this](const ILabel* sender, TShiftState shift, int x, int y) {
+    FormMouseMove(sender, shift, x, y);
+  };
+  events.OnMouseUp = [this](const ILabel* sender, TMouseButton button, TShiftState shift, int x, int y) {
+    FormMouseUp(sender, button, shift, x, y);
+  };
+  events.OnKeyDown = [this](std::uint16_t& key, TShiftState shift) { FormKeyDown(key, shift); };
   form_->SetEvents(std::move(events));
+  Memo1->OnChange = [this] { Memo1Change(); };
+  Memo1->OnMouseDown = [this](TMouseButton button, TShiftState shift, int x, int y) {
+    Memo1MouseDown(button, shift, x, y);
+  };
   Timer1->OnTimer = [this] { Timer1Timer(); };
 }
 

@@ -20,7 +20,7 @@ TEST_F(WindowTest, CreationLeavesTheBackgroundInTheBackBufferAndNothingOnScreen)
   EXPECT_FALSE(form.Memo1->ReadOnly());
   EXPECT_TRUE(form.Memo1->Visible());
   EXPECT_EQ(form.Memo1->MaxLength(), 380);
-  EXPECT_EQ(form.ExeDir, "/tmp/lunavox-test/");
+  EXPECT_EQ(form.ExeDir, platform.folder.Path());
 }
 
 TEST_F(WindowTest, RepaintRestoresTheBackBufferOverADirectDraw) {
@@ -87,7 +87,7 @@ TEST(ExeDir, IsTheFolderOfTheProgramWithItsSeparator) {
 }
 
 TEST(ProgramEntry, ARunningCopyIsRaisedAndNoWindowIsMade) {
-  headless::Platform platform;
+  test::TestPlatform platform;
   platform.windows.windows.push_back({"Lunavox2009", true, false});
   EXPECT_EQ(RunLunavox(platform, TResourceStore::Embedded()), 0);
   EXPECT_FALSE(platform.windows.windows[0].iconic);
@@ -97,7 +97,7 @@ TEST(ProgramEntry, ARunningCopyIsRaisedAndNoWindowIsMade) {
 }
 
 TEST(ProgramEntry, WithoutACopyTheTitleIsSetAndTheWindowRuns) {
-  headless::Platform platform;
+  test::TestPlatform platform;
   platform.windows.windows.push_back({"Lunavox2008", false, false});
   EXPECT_EQ(RunLunavox(platform, TResourceStore::Embedded()), 0);
   EXPECT_EQ(platform.app.Title(), "Lunavox2009");
@@ -107,7 +107,7 @@ TEST(ProgramEntry, WithoutACopyTheTitleIsSetAndTheWindowRuns) {
 }
 
 TEST(ProgramEntry, AnErrorDuringCreationIsShownAndTheWindowStillRuns) {
-  headless::Platform platform;
+  test::TestPlatform platform;
   TResourceStore withoutBase;  // no resources at all: the first picture is missing
   EXPECT_EQ(RunLunavox(platform, withoutBase), 0);
   ASSERT_EQ(platform.app.errors.size(), 1u);

@@ -58,6 +58,15 @@ std::uint64_t SystemClock::Entropy() const {
          static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
+bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& error) {
+    reporter_.ShowError(error.what());
+    return true;
+  }
+}
+
 bool QtPlatform::DisplayAvailable() {
   const char* x11 = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
@@ -76,7 +85,7 @@ int& PrepareQt(int& argc) {
 }  // namespace
 
 QtPlatform::QtPlatform(int& argc, char** argv)
-    : qapp_(PrepareQt(argc), argv), sound_(MakeSoundOutput()), windows_(MakeX11WindowFinder()) {
+    : qapp_(PrepareQt(argc), argv, app_), sound_(MakeSoundOutput()), windows_(MakeX11WindowFinder()) {
   InstallFontSubstitutions();
 }
 

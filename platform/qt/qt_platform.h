@@ -35,6 +35,18 @@ class SystemClock : public IClock {
   std::uint64_t Entropy() const override;
 };
 
+// The application object; an error that escapes an event handler is shown in a
+// message box and the program goes on, as the window framework's default does.
+class GuardedApplication : public QApplication {
+ public:
+  GuardedApplication(int& argc, char** argv, IApplication& reporter)
+      : QApplication(argc, argv), reporter_(reporter) {}
+  bool notify(QObject* receiver, QEvent* event) override;
+
+ private:
+  IApplication& reporter_;
+};
+
 class QtPlatform : public IPlatform {
  public:
   // Connects to the display; call DisplayAvailable() first.
@@ -50,8 +62,8 @@ class QtPlatform : public IPlatform {
   std::string ExePath() const override;
 
  private:
-  QApplication qapp_;
   QtApplication app_;
+  GuardedApplication qapp_;
   QtScreen screen_;
   SystemClock clock_;
   std::unique_ptr<ISoundOutput> sound_;
