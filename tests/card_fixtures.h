@@ -39,6 +39,33 @@ class CreatedWindowTest : public WindowTest {
     platform.clock.tick = 100000;
     form.FormCreate();
   }
+  // One timer event at the given tick count.
+  void FireAt(std::uint32_t tick) {
+    platform.clock.tick = tick;
+    screen.timers.at(0)->Fire();
+  }
+  // One event a full step interval after the last.
+  void Step() { FireAt(platform.clock.tick + StepInterval); }
+
+  // Steps until the sequencer is idle again; returns the state each step ran in.
+  std::vector<int> RunToIdle() {
+    std::vector<int> visited;
+    while (form.AnimState != Idle && visited.size() < 100) {
+      visited.push_back(form.AnimState);
+      Step();
+    }
+    return visited;
+  }
+  // The number of the sound played last, 0 when none has played since the last
+  // ForgetSounds.
+  int LastSoundNo() const {
+    if (platform.sound.played.empty()) return 0;
+    for (int n = 1; n <= kSoundCount; ++n)
+      if (form.SoundBank[n].Data == platform.sound.played.back().data) return n;
+    return -1;
+  }
+  void ForgetSounds() { platform.sound.played.clear(); }
+
   headless::Label& LabelOf(const std::unique_ptr<ILabel>& label) { return static_cast<headless::Label&>(*label); }
 };
 

@@ -9,24 +9,6 @@ namespace {
 
 class SequencerTest : public test::CreatedWindowTest {
  protected:
-  // One timer event at the given tick count.
-  void FireAt(std::uint32_t tick) {
-    platform.clock.tick = tick;
-    screen.timers.at(0)->Fire();
-  }
-  // One event a full step interval after the last.
-  void Step() { FireAt(platform.clock.tick + StepInterval); }
-
-  // Steps until the sequencer is idle again; returns the state each step ran in.
-  std::vector<int> RunToIdle() {
-    std::vector<int> visited;
-    while (form.AnimState != Idle && visited.size() < 100) {
-      visited.push_back(form.AnimState);
-      Step();
-    }
-    return visited;
-  }
-
   bool CardLabelsVisible() const {
     return form.LabelNo->Visible() && form.LabelTittle->Visible() && form.LabelKaisetu->Visible();
   }
