@@ -26,6 +26,16 @@ start_desktop() {
   trap stop_desktop EXIT
 }
 
+# A private PulseAudio server whose default output is a null sink, so that sounds
+# play as streams that can be listed.
+start_sound_server() {
+  export PULSE_RUNTIME_PATH=$XDG_RUNTIME_DIR
+  pulseaudio --daemonize=no --exit-idle-time=-1 -n --load=module-native-protocol-unix \
+    --load="module-null-sink sink_name=lunavox_test" >/dev/null 2>&1 &
+  wait_until 20 pactl info
+  pactl set-default-sink lunavox_test
+}
+
 stop_desktop() {
   local pids
   pids=$(jobs -p)
