@@ -15,7 +15,7 @@ void TVeyraFM::SetCardNo(int n) {
 // Shows the previous card again; a second undo goes back to the card it left.
 void TVeyraFM::CardUndoClick() {
   SwapInt(CardNo, PrevCardNo);
-  AnimState = 1000;
+  AnimState = CardTurn;
   Memo1->SetReadOnly(true);
   PlaySoundNo(4);
 }
@@ -25,7 +25,7 @@ void TVeyraFM::CardUndoClick() {
 void TVeyraFM::PopSaigenClick() {
   SetCardNo(SavedCardNum);
   NewFortune = false;
-  AnimState = 999;
+  AnimState = ReplayTurn;
   Memo1->SetReadOnly(true);
   RestoreWish();
   PlaySoundNo(2);

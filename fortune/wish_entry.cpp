@@ -23,7 +23,7 @@ void TVeyraFM::UpdateFate() {
 void TVeyraFM::MarkChosenCard() {
   MarkCardSeen(CardNo, false);
   NewFortune = true;
-  AnimState = 1000;
+  AnimState = CardTurn;
   Memo1->SetReadOnly(true);
 }
 

@@ -20,7 +20,7 @@ TVeyraFM::TPoint TVeyraFM::WindowPoint(const ILabel* sender, int x, int y) const
 }
 
 void TVeyraFM::FormMouseDown(const ILabel* sender, TMouseButton button, TShiftState shift, int x, int y) {
-  if (Closing || AnimState != 0) return;
+  if (Closing || AnimState != Idle) return;
   const TPoint p = WindowPoint(sender, x, y);
   DownX = p.X;
   DownY = p.Y;
@@ -50,13 +50,13 @@ void TVeyraFM::LeftPress(int x, int y, TShiftState) {
     if (pressable(BtnCreator)) {
       DrawButton(BtnCreator, 2);
       ShowCreator(CardNo);
-      AnimState = 3;
+      AnimState = CreatorHold;
     }
   } else if (Hits(ButtonTable[BtnHomePage], x, y)) {
     if (pressable(BtnHomePage)) {
       DrawButton(BtnHomePage, 2);
       PlaySoundNo(10);
-      AnimState = 550;
+      AnimState = LinkOpen;
     }
   } else if (Hits(ButtonTable[BtnTransform], x, y) &&
              (ButtonTable[BtnTransform].State == 1 || ButtonTable[BtnTransform].State == 3)) {
@@ -67,21 +67,21 @@ void TVeyraFM::LeftPress(int x, int y, TShiftState) {
 }
 
 void TVeyraFM::StartDrag() {
-  AnimState = 1;
+  AnimState = DragHold;
   PlaySoundNo(9);
 }
 
 // The release ends the short press states (drag, creator view); sequences run on.
 void TVeyraFM::FormMouseUp(const ILabel* sender, TMouseButton, TShiftState, int x, int y) {
   MascotHeld = false;
-  if (Closing || AnimState == 0) return;
-  if (AnimState == 1 || AnimState == 2) {
+  if (Closing || AnimState == Idle) return;
+  if (AnimState == DragHold || AnimState == LightHold) {
     PlaySoundNo(10);
-  } else if (AnimState == 3) {
+  } else if (AnimState == CreatorHold) {
     DrawButton(BtnCreator, 1);
     HideCreator(CardNo);
   }
-  if (AnimState < 100) AnimState = 0;
+  if (AnimState < HoldStateLimit) AnimState = Idle;
   const TPoint p = WindowPoint(sender, x, y);
   DownX = p.X;
   DownY = p.Y;
@@ -90,13 +90,13 @@ void TVeyraFM::FormMouseUp(const ILabel* sender, TMouseButton, TShiftState, int 
 // The window follows the mouse by exactly its offset from the pressed point, so
 // that point stays under the mouse; the window may leave the screen.
 void TVeyraFM::FormMouseMove(const ILabel* sender, TShiftState, int x, int y) {
-  if (Closing || (AnimState != 1 && AnimState != 2)) return;
+  if (Closing || (AnimState != DragHold && AnimState != LightHold)) return;
   const TPoint p = WindowPoint(sender, x, y);
   Form().SetPosition(Form().Left() + p.X - DownX, Form().Top() + p.Y - DownY);
 }
 
 void TVeyraFM::FormKeyDown(std::uint16_t& key, TShiftState shift) {
-  if (Closing || AnimState != 0) return;
+  if (Closing || AnimState != Idle) return;
   if (key == vk::Return) {
     ClickAt(ButtonTable[BtnFortune].X, ButtonTable[BtnFortune].Y, shift);
   } else if (key == vk::Escape) {

@@ -33,6 +33,9 @@ enum TAnimState : int {
   CardTurnEnd = 4005,
 };
 
+// Every hold state lies below this value; a mouse release ends only those.
+constexpr int HoldStateLimit = 100;
+
 // One step of the card turn: the slot drawn (NoSlot: nothing is drawn), its width
 // in percent, and the state that follows.
 constexpr int NoSlot = -1;
