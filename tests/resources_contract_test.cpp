@@ -111,6 +111,11 @@ const std::vector<CursorSpec> kCursors = {{"cr1.cur", 8, 8},  {"cr2.cur", 0, 0},
                                           {"cr4.cur", 4, 31}, {"cr5.cur", 4, 31}, {"cr6.cur", 3, 3},
                                           {"cr7.cur", 3, 3},  {"cr8.cur", 15, 15}};
 
+// The test names already carry the file; the parameters print as their file too.
+void PrintTo(const PictureSize& p, std::ostream* os) { *os << p.file; }
+void PrintTo(const BitmapSpec& b, std::ostream* os) { *os << b.file; }
+void PrintTo(const CursorSpec& c, std::ostream* os) { *os << c.file; }
+
 std::set<std::string> ExpectedFiles() {
   std::set<std::string> files = {"CardT.txt"};
   for (const auto& p : JpegPictures()) files.insert(p.file);
@@ -127,6 +132,8 @@ struct Repeat {
   int x, y, width, height;
   int base_x, base_y;
 };
+
+void PrintTo(const Repeat& r, std::ostream* os) { *os << r.what; }
 
 const std::vector<Repeat> kRepeats = {
     {"EmptyPoseRestFrame", "Mascot.jpg", kEmptyPoseColumn * kMascotCellWidth, 0, kMascotCellWidth,
