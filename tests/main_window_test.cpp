@@ -1,6 +1,8 @@
 // The window's two pictures, its creation and teardown, and the single-instance start.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/program_entry.h"
 #include "tests/card_fixtures.h"
 
@@ -94,6 +96,7 @@ TEST(ProgramEntry, ARunningCopyIsRaisedAndNoWindowIsMade) {
   EXPECT_TRUE(platform.windows.windows[0].front);
   EXPECT_EQ(platform.app.form, nullptr);
   EXPECT_EQ(platform.app.Title(), "");
+  EXPECT_TRUE(std::filesystem::is_empty(platform.folder.Path()));  // no settings file read or written
 }
 
 TEST(ProgramEntry, WithoutACopyTheTitleIsSetAndTheWindowRuns) {
