@@ -3,6 +3,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <QTimer>
 #include <cstring>
 
 #include "platform/qt/qt_platform.h"
@@ -39,6 +40,16 @@ class QtSoundOutput : public ISoundOutput {
                                              static_cast<qsizetype>(pcm->Size)));
     buffer_->open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);
+    // A sound that has played to its end gives its stream back to the sound server
+    // at once, so an idle program holds no stream open. The sink cannot go inside
+    // its own signal, so it goes right after.
+    const QAudioSink* playing = sink_.get();
+    QObject::connect(sink_.get(), &QAudioSink::stateChanged, [this, playing](QAudio::State state) {
+      if (state != QAudio::IdleState) return;
+      QTimer::singleShot(0, [this, playing] {
+        if (sink_.get() == playing) Stop();
+      });
+    });
     sink_->start(buffer_.get());
   }
 

@@ -35,13 +35,13 @@ shows_card() { shows 36 48 340 500 "$resources/C$1.jpg"; }
 # The random button is up again (as the background picture shows it) once its card turn ends.
 convert "$resources/Base.jpg" -crop "103x39+580+233" +repage "$folder/random-up.png"
 random_button_up() { shows 580 233 103 39 "$folder/random-up.png"; }
-newest_stream() { pactl list short sink-inputs | awk '{ print $1 }' | sort -n | tail -n 1; }
-stream_after() { [ "$(newest_stream)" -gt "$1" ] 2>/dev/null; }
+# The index of the newest sound stream, -1 when none plays; each sound is a new stream.
+newest_stream() { pactl list short sink-inputs | awk 'BEGIN { n = -1 } $1 > n { n = $1 } END { print n }'; }
+stream_after() { [ "$(newest_stream)" -gt "$1" ]; }
 close_when_idle() { click 719 17; ! kill -0 "$pid" 2>/dev/null; }
 
 start_lunavox
 wait_until 10 shows_card 000
-wait_until 10 sh -c 'pactl list short sink-inputs | grep -q 22050Hz'   # the greeting
 before=$(newest_stream)
 click 630 250                                                          # the random button
 wait_until 10 stream_after "$before"
