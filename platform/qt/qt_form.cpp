@@ -1,19 +1,16 @@
+// The main window over Qt: the widget that shows the on-screen picture and turns
+// Qt's input into the program's, and the timer.
 #include "platform/qt/qt_form.h"
 
-#include <QActionGroup>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTextBlock>
 
-#include "platform/cp932.h"
-#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_convert.h"
 
 namespace lv::qt {
 
 namespace {
-
-QColor ToQColor(TColor c) { return QColor(c & 255, (c >> 8) & 255, (c >> 16) & 255); }
 
 TShiftState ShiftOf(Qt::KeyboardModifiers modifiers) {
   TShiftState shift = 0;
@@ -48,103 +45,7 @@ std::uint16_t KeyCodeOf(int key) {
   }
 }
 
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
-
 }  // namespace
-
-// ---- labels ----
-
-QtLabel::QtLabel(FormWidget* form, const TRect& bounds, TAlignment alignment, bool wordWrap)
-    : label_(new QLabel(form)), bounds_(bounds) {
-  label_->setGeometry(ToQRect(bounds));
-  label_->setAlignment(alignment == TAlignment::Centre ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-  label_->setWordWrap(wordWrap);
-  label_->setTextFormat(Qt::PlainText);
-  label_->setAutoFillBackground(true);
-  label_->installEventFilter(form);
-  form->labels.push_back(this);
-}
-
-void QtLabel::SetCaption(const std::string& text) {
-  caption_ = text;
-  label_->setText(FromCp932(text));
-}
-
-void QtLabel::SetFont(const TFontSpec& font) {
-  font_ = font;
-  label_->setFont(FontFor(font));
-  ApplyPalette();
-}
-
-void QtLabel::SetBackColor(TColor color) {
-  back_ = color;
-  ApplyPalette();
-}
-
-void QtLabel::ApplyPalette() {
-  QPalette palette = label_->palette();
-  palette.setColor(QPalette::Window, ToQColor(back_));
-  palette.setColor(QPalette::WindowText, ToQColor(font_.Color));
-  label_->setPalette(palette);
-}
-
-// ---- the wish box ----
-
-QtMemo::QtMemo(FormWidget* form, const TRect& bounds) : edit_(new QPlainTextEdit(form)), bounds_(bounds) {
-  edit_->setGeometry(ToQRect(bounds));
-  edit_->setFrameShape(QFrame::NoFrame);
-  edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  edit_->setAttribute(Qt::WA_InputMethodEnabled, true);
-  edit_->installEventFilter(form);
-  edit_->viewport()->installEventFilter(form);
-  form->memo = this;
-  QObject::connect(edit_, &QPlainTextEdit::textChanged, [this] {
-    if (trimming_) return;
-    EnforceMaxLength();
-    if (OnChange) OnChange();
-  });
-}
-
-std::string QtMemo::Text() const { return ToCp932(edit_->toPlainText().replace('\n', "\r\n")); }
-
-void QtMemo::SetText(const std::string& text) {
-  QString wanted = FromCp932(text).remove('\r');
-  if (wanted == edit_->toPlainText()) return;
-  edit_->setPlainText(wanted);
-}
-
-int QtMemo::SelStart() const { return edit_->textCursor().position(); }
-
-void QtMemo::SetSelStart(int position) {
-  QTextCursor cursor = edit_->textCursor();
-  cursor.setPosition(std::clamp(position, 0, static_cast<int>(edit_->toPlainText().size())));
-  edit_->setTextCursor(cursor);
-}
-
-void QtMemo::SetFont(const TFontSpec& font) { edit_->setFont(FontFor(font)); }
-
-void QtMemo::SetBackColor(TColor color) {
-  back_ = color;
-  QPalette palette = edit_->palette();
-  palette.setColor(QPalette::Base, ToQColor(color));
-  palette.setColor(QPalette::Text, QColor(0, 0, 0));
-  edit_->setPalette(palette);
-}
-
-// The box holds at most MaxLength characters; what typing or pasting adds beyond
-// that is cut off at the end.
-void QtMemo::EnforceMaxLength() {
-  QString text = edit_->toPlainText();
-  if (maxLength_ <= 0 || text.size() <= maxLength_) return;
-  int caret = SelStart();
-  trimming_ = true;
-  edit_->setPlainText(text.left(maxLength_));
-  trimming_ = false;
-  SetSelStart(std::min(caret, maxLength_));
-}
-
-// ---- timer ----
 
 QtTimer::QtTimer() {
   timer_.setTimerType(Qt::PreciseTimer);
@@ -161,71 +62,6 @@ void QtTimer::SetEnabled(bool enabled) {
   else
     timer_.stop();
 }
-
-// ---- popup menu ----
-
-QtPopupMenu::QtPopupMenu(QWidget* owner, const std::vector<TMenuItemSpec>& items) : menu_(new QMenu(owner)) {
-  std::map<std::string, QMenu*> submenus{{"", menu_}};
-  std::map<std::string, QActionGroup*> radioGroups;
-  for (const TMenuItemSpec& item : items) {
-    QMenu* parent = submenus.count(item.Parent) ? submenus[item.Parent] : menu_;
-    if (item.Caption == "-") {
-      parent->addSeparator();
-      continue;
-    }
-    const bool isSubmenu = std::any_of(items.begin(), items.end(),
-                                       [&](const TMenuItemSpec& other) { return other.Parent == item.Name; });
-    if (isSubmenu) {
-      QMenu* sub = parent->addMenu(FromCp932(item.Caption));
-      submenus[item.Name] = sub;
-      actions_[item.Name] = sub->menuAction();
-      continue;
-    }
-    QAction* action = parent->addAction(FromCp932(item.Caption));
-    action->setCheckable(true);
-    action->setChecked(false);
-    if (item.Radio) {
-      QActionGroup*& group = radioGroups[item.Parent];
-      if (!group) group = new QActionGroup(menu_);
-      group->addAction(action);
-    }
-    const std::string name = item.Name;
-    QObject::connect(action, &QAction::triggered, [this, name] {
-      if (OnClick) OnClick(name);
-    });
-    actions_[item.Name] = action;
-  }
-  QObject::connect(menu_, &QMenu::aboutToShow, [this] {
-    if (OnPopup) OnPopup();
-  });
-}
-
-QAction* QtPopupMenu::Find(const std::string& item) const {
-  auto it = actions_.find(item);
-  return it == actions_.end() ? nullptr : it->second;
-}
-
-void QtPopupMenu::SetChecked(const std::string& item, bool checked) {
-  if (QAction* a = Find(item)) a->setChecked(checked);
-}
-
-bool QtPopupMenu::Checked(const std::string& item) const {
-  QAction* a = Find(item);
-  return a && a->isChecked();
-}
-
-void QtPopupMenu::SetEnabled(const std::string& item, bool enabled) {
-  if (QAction* a = Find(item)) a->setEnabled(enabled);
-}
-
-bool QtPopupMenu::Enabled(const std::string& item) const {
-  QAction* a = Find(item);
-  return a && a->isEnabled();
-}
-
-void QtPopupMenu::Popup(int screenX, int screenY) { menu_->popup(QPoint(screenX, screenY)); }
-
-// ---- the window ----
 
 QtForm::QtForm() : widget_(new FormWidget(canvas_)) {}
 

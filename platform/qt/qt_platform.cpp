@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "platform/qt/qt_form.h"
-#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_convert.h"
 #include "platform/qt/x11_window_finder.h"
 
 namespace lv::qt {

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_text.h"
+#include "platform/qt/qt_convert.h"
 
 #include <QFontMetrics>
 
