@@ -25,8 +25,8 @@ QtPopupMenu::QtPopupMenu(QWidget* owner, const std::vector<TMenuItemSpec>& items
       continue;
     }
     QAction* action = parent->addAction(FromCp932(item.Caption));
-    action->setCheckable(true);
-    action->setChecked(false);
+    // Options become checkable when their check is first set; commands never show one.
+    action->setCheckable(item.Radio);
     if (item.Radio) {
       QActionGroup*& group = radioGroups[item.Parent];
       if (!group) group = new QActionGroup(menu_);
@@ -49,7 +49,10 @@ QAction* QtPopupMenu::Find(const std::string& item) const {
 }
 
 void QtPopupMenu::SetChecked(const std::string& item, bool checked) {
-  if (QAction* a = Find(item)) a->setChecked(checked);
+  if (QAction* a = Find(item)) {
+    a->setCheckable(true);
+    a->setChecked(checked);
+  }
 }
 
 bool QtPopupMenu::Checked(const std::string& item) const {
