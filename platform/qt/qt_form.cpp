@@ -149,35 +149,54 @@ const ILabel* FormWidget::SenderOf(QObject* watched) const {
   return nullptr;
 }
 
-bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
-  const bool onMemo = memo && (watched == memo->Widget() || watched == memo->Widget()->viewport());
-  if (onMemo && event->type() == QEvent::KeyPress) return PreviewKey(static_cast<QKeyEvent*>(event));
-  if (onMemo && event->type() == QEvent::MouseButtonPress) {
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    auto button = ButtonOf(mouse->button());
-    if (button && memo->OnMouseDown)
-      memo->OnMouseDown(*button, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
-    return false;
+// The wish box reports its presses and lets the form see its keys first. It takes
+// no middle-button paste of the X selection: the wish is typed, and a paste from a
+// selection that has no owner brings the text edit down.
+bool FormWidget::FilterMemoEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: return PreviewKey(static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      auto button = ButtonOf(mouse->button());
+      if (event->type() == QEvent::MouseButtonPress && button && memo->OnMouseDown)
+        memo->OnMouseDown(*button, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
+      return mouse->button() == Qt::MiddleButton;
+    }
+    default: return false;
   }
-  const ILabel* label = SenderOf(watched);
-  if (!label) return QWidget::eventFilter(watched, event);
-  auto* mouse = static_cast<QMouseEvent*>(event);
+}
+
+// A label's mouse events become the form's, with the label as sender.
+bool FormWidget::FilterLabelEvent(const ILabel* label, QEvent* event) {
   switch (event->type()) {
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
       if (auto button = ButtonOf(mouse->button()); button && events.OnMouseDown)
         events.OnMouseDown(label, *button, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
       return true;
-    case QEvent::MouseMove:
+    }
+    case QEvent::MouseMove: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
       if (events.OnMouseMove) events.OnMouseMove(label, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
       return true;
-    case QEvent::MouseButtonRelease:
+    }
+    case QEvent::MouseButtonRelease: {
+      auto* mouse = static_cast<QMouseEvent*>(event);
       if (auto button = ButtonOf(mouse->button()); button && events.OnMouseUp)
         events.OnMouseUp(label, *button, ShiftOf(mouse->modifiers()), mouse->position().x(), mouse->position().y());
       return true;
-    default:
-      return QWidget::eventFilter(watched, event);
+    }
+    default: return false;
   }
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (memo && (watched == memo->Widget() || watched == memo->Widget()->viewport())) return FilterMemoEvent(event);
+  if (const ILabel* label = SenderOf(watched)) return FilterLabelEvent(label, event);
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace lv::qt

@@ -148,6 +148,8 @@ class FormWidget : public QWidget {
 
  private:
   const ILabel* SenderOf(QObject* watched) const;
+  bool FilterMemoEvent(QEvent* event);
+  bool FilterLabelEvent(const ILabel* label, QEvent* event);
   TBitmap& canvas_;
 };
 

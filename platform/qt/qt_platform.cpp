@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 #include <chrono>
 #include <ctime>
 #include <random>
@@ -58,13 +59,59 @@ std::uint64_t SystemClock::Entropy() const {
          static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
+namespace {
+
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+// Input reaches a top-level window first and is passed on to its widgets from
+// there, so holding it at the window keeps it from every handler. Dialogs and
+// menus are other window types and keep taking input.
+bool GuardedApplication::HoldsBack(QObject* receiver, QEvent* event) const {
+  if (handling_ == 0 || !IsUserInput(event->type()) || !receiver->isWindowType()) return false;
+  return static_cast<QWindow*>(receiver)->type() == Qt::Window;
+}
+
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
-  try {
-    return QApplication::notify(receiver, event);
-  } catch (const std::exception& error) {
-    reporter_.ShowError(error.what());
+  if (HoldsBack(receiver, event)) {
+    held_.emplace_back(receiver, event->clone());
     return true;
   }
+  const bool counted = !receiver->isWindowType();
+  if (counted) ++handling_;
+  const bool result = Handle(receiver, event);
+  if (counted && --handling_ == 0 && !held_.empty()) DeliverHeld();
+  return result;
+}
+
+bool GuardedApplication::Handle(QObject* receiver, QEvent* event) {
+  std::string error;
+  try {
+    return QApplication::notify(receiver, event);
+  } catch (const std::exception& e) {
+    error = e.what();
+  }
+  reporter_.ShowError(error);
+  return true;
+}
+
+// Posted in their order, so they come after everything already queued and each is
+// handled on its own.
+void GuardedApplication::DeliverHeld() {
+  for (auto& [window, event] : std::exchange(held_, {}))
+    if (window) QCoreApplication::postEvent(window, event.release());
 }
 
 bool QtPlatform::DisplayAvailable() {

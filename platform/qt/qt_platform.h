@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -37,6 +40,9 @@ class SystemClock : public IClock {
 
 // The application object; an error that escapes an event handler is shown in a
 // message box and the program goes on, as the window framework's default does.
+// Input is handled one event at a time: input for a main window that arrives while
+// another event is being handled (some Qt calls run the event loop inside) is held
+// and delivered once that handling has ended.
 class GuardedApplication : public QApplication {
  public:
   GuardedApplication(int& argc, char** argv, IApplication& reporter)
@@ -44,7 +50,13 @@ class GuardedApplication : public QApplication {
   bool notify(QObject* receiver, QEvent* event) override;
 
  private:
+  bool Handle(QObject* receiver, QEvent* event);
+  bool HoldsBack(QObject* receiver, QEvent* event) const;
+  void DeliverHeld();
+
   IApplication& reporter_;
+  int handling_ = 0;  // events being handled by objects other than windows
+  std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
 };
 
 class QtPlatform : public IPlatform {

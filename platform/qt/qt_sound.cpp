@@ -3,7 +3,7 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
-#include <QTimer>
+#include <QPointer>
 #include <cstring>
 
 #include "platform/qt/qt_platform.h"
@@ -13,15 +13,22 @@ namespace lv::qt {
 
 namespace {
 
+// Each sound plays through a sink of its own that reads a buffer over the bytes in
+// place. A sink's destructor runs the event loop while it closes its stream, so a
+// sink is never destroyed inside an event handler (every press cuts off the sound
+// before it): cutting off only stops it, and Qt deletes it once control is back in
+// the event loop. The buffer is the sink's child, so it goes after the sink.
 class QtSoundOutput : public ISoundOutput {
  public:
-  ~QtSoundOutput() override { Stop(); }
+  ~QtSoundOutput() override { delete sink_.data(); }
 
-  // The sink goes before the buffer it reads from.
   void Stop() override {
-    if (sink_) sink_->stop();
-    sink_.reset();
-    buffer_.reset();
+    if (!sink_) return;
+    QAudioSink* sink = sink_.data();
+    sink_.clear();
+    QObject::disconnect(sink, nullptr, nullptr, nullptr);
+    sink->stop();
+    sink->deleteLater();
   }
 
   void Play(const std::uint8_t* wav, std::size_t size) override {
@@ -35,27 +42,21 @@ class QtSoundOutput : public ISoundOutput {
     format.setChannelCount(pcm->Channels);
     format.setSampleFormat(pcm->BitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     if (!device.isFormatSupported(format)) return;
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->setData(QByteArray::fromRawData(reinterpret_cast<const char*>(pcm->Samples),
-                                             static_cast<qsizetype>(pcm->Size)));
-    buffer_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    // A sound that has played to its end gives its stream back to the sound server
-    // at once, so an idle program holds no stream open. The sink cannot go inside
-    // its own signal, so it goes right after.
-    const QAudioSink* playing = sink_.get();
-    QObject::connect(sink_.get(), &QAudioSink::stateChanged, [this, playing](QAudio::State state) {
-      if (state != QAudio::IdleState) return;
-      QTimer::singleShot(0, [this, playing] {
-        if (sink_.get() == playing) Stop();
-      });
+    sink_ = new QAudioSink(device, format);
+    auto* buffer = new QBuffer(sink_.data());
+    buffer->setData(QByteArray::fromRawData(reinterpret_cast<const char*>(pcm->Samples),
+                                            static_cast<qsizetype>(pcm->Size)));
+    buffer->open(QIODevice::ReadOnly);
+    // A sound that has played to its end gives its stream back to the sound server,
+    // so an idle program holds no stream open.
+    QObject::connect(sink_.data(), &QAudioSink::stateChanged, sink_.data(), [this](QAudio::State state) {
+      if (state == QAudio::IdleState) Stop();
     });
-    sink_->start(buffer_.get());
+    sink_->start(buffer);
   }
 
  private:
-  std::unique_ptr<QBuffer> buffer_;
-  std::unique_ptr<QAudioSink> sink_;
+  QPointer<QAudioSink> sink_;
 };
 
 }  // namespace
