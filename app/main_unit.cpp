@@ -13,7 +13,7 @@ TVeyraFM::~TVeyraFM() = default;
 std::string ExeDirOf(const std::string& exePath) {
   std::string dir = exePath.substr(0, exePath.find_last_of('/') + 1);
   if (dir.empty()) dir = "./";
-  return dir.size() > 255 ? dir.substr(0, 255) : dir;
+  return dir;
 }
 
 void TVeyraFM::FormCreate() {

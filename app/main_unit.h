@@ -220,7 +220,7 @@ class TVeyraFM {
   std::unique_ptr<IForm> form_;
 };
 
-// The folder part of a path, with its trailing separator, cut to 255 bytes.
+// The folder part of a path, with its trailing separator, however long it is.
 std::string ExeDirOf(const std::string& exePath);
 
 }  // namespace lv

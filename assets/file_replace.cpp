@@ -57,6 +57,34 @@ void SyncFolder(const std::string& folder) {
   close(fd);
 }
 
+// The file a chain of symbolic links ends at; it need not exist yet. A relative
+// link is read from the folder of the link itself.
+bool FinalTarget(const std::string& path, std::string& target) {
+  target = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info{};
+    if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return true;
+    std::string link(4096, '\0');
+    const ssize_t n = readlink(target.c_str(), link.data(), link.size());
+    if (n < 0) return false;
+    link.resize(static_cast<std::size_t>(n));
+    target = link.front() == '/' ? link : FolderOf(target) + "/" + link;
+  }
+  errno = ELOOP;
+  return false;
+}
+
+// Why an existing file must stay as it is, or 0. Write permission is read from
+// the file's mode as well, so that a read-only file stays read-only for an
+// administrator too.
+int RefusesReplacement(const std::string& path) {
+  struct stat info{};
+  if (stat(path.c_str(), &info) != 0) return 0;
+  if (!S_ISREG(info.st_mode)) return EINVAL;
+  if ((info.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0) return EACCES;
+  return 0;
+}
+
 bool Fail(const std::string& what, int error, std::string* reason) {
   if (reason) *reason = what + ": " + std::strerror(error);
   return false;
@@ -65,8 +93,13 @@ bool Fail(const std::string& what, int error, std::string* reason) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY);
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
+  struct stat info{};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return std::nullopt;
+  }
   std::string bytes;
   char buffer[65536];
   ssize_t n;
@@ -80,7 +113,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
-bool ReplaceFile(const std::string& path, const std::string& bytes, std::string* reason) {
+bool ReplaceFile(const std::string& linkOrPath, const std::string& bytes, std::string* reason) {
+  std::string path;
+  if (!FinalTarget(linkOrPath, path)) return Fail("cannot follow the link " + linkOrPath, errno, reason);
+  if (const int refusal = RefusesReplacement(path)) return Fail("cannot replace " + path, refusal, reason);
   std::string temp;
   const int fd = CreateTemporary(path, temp);
   if (fd < 0) return Fail("cannot create a file in " + FolderOf(path), errno, reason);

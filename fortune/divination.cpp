@@ -54,9 +54,11 @@ int DivineCardFromBytes(std::string_view wishCp932, int fate) {
 TFate UpdateFate(int fate, int oldDate, int memDate, int today, TRandom& random) {
   const TFate kept{FateInRange(fate), oldDate};
   const int days = today - oldDate;
-  if (days < kFateMinDays) return kept;
-  if (days < kFateMaxDays && (random.Random(kRedrawChance) != 0 || memDate == today)) return kept;
-  return TFate{random.Random(CardMax), today};
+  // A renewal date after today comes from a clock that was wrong once; keeping it
+  // would keep the fate for ever, so it is due now.
+  const bool due = days < 0 || days >= kFateMaxDays ||
+                   (days >= kFateMinDays && random.Random(kRedrawChance) == 0 && memDate != today);
+  return due ? TFate{random.Random(CardMax), today} : kept;
 }
 
 }  // namespace lv

@@ -96,6 +96,56 @@ TEST_F(FileReplaceTest, AMissingOrUnreadableFileLoadsAsAnEmptyOne) {
   EXPECT_EQ(TSettingsFile::Load("Veyra.ini", path).ReadInteger("Fate", 4), 4);
 }
 
+// A pipe or a device by the settings file's name would block the start or never
+// end; they read as no file at once, and are never replaced by one.
+TEST_F(FileReplaceTest, APipeOrADeviceReadsAsNoFileAndIsNotReplaced) {
+  ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+  EXPECT_EQ(ReadWholeFile(path), std::nullopt);
+  std::string reason;
+  EXPECT_FALSE(ReplaceFile(path, "x", &reason));
+  EXPECT_TRUE(fs::is_fifo(path)) << reason;
+
+  const std::string device = (folder / "zero.ini").string();
+  fs::create_symlink("/dev/zero", device);
+  EXPECT_EQ(ReadWholeFile(device), std::nullopt);
+  EXPECT_FALSE(ReplaceFile(device, "x"));
+  EXPECT_EQ(Names().size(), 2u) << "no temporary file is left";
+}
+
+TEST_F(FileReplaceTest, ALinkStaysALinkAndTheFileItNamesIsReplaced) {
+  fs::create_directory(folder / "real");
+  std::ofstream(folder / "real" / "settings.ini") << "old";
+  struct Case {
+    const char* what;
+    fs::path link, target, expectedFile;
+  } cases[] = {
+      {"relative link", folder / "Veyra.ini", "real/settings.ini", folder / "real" / "settings.ini"},
+      {"absolute link", folder / "abs.ini", folder / "real" / "settings.ini", folder / "real" / "settings.ini"},
+      {"link to a link", folder / "twice.ini", "abs.ini", folder / "real" / "settings.ini"},
+      {"dangling link", folder / "new.ini", "real/created.ini", folder / "real" / "created.ini"},
+  };
+  for (const Case& c : cases) {
+    fs::create_symlink(c.target, c.link);
+    std::string reason;
+    ASSERT_TRUE(ReplaceFile(c.link.string(), c.what, &reason)) << c.what << ": " << reason;
+    EXPECT_TRUE(fs::is_symlink(c.link)) << c.what;
+    EXPECT_EQ(ReadWholeFile(c.expectedFile.string()), c.what);
+  }
+  fs::create_symlink("loop.ini", folder / "loop.ini");
+  EXPECT_FALSE(ReplaceFile((folder / "loop.ini").string(), "x")) << "a link to itself";
+}
+
+TEST_F(FileReplaceTest, AReadOnlyFileStaysAsItIs) {
+  Put("old");
+  chmod(path.c_str(), 0444);
+  std::string reason;
+  EXPECT_FALSE(ReplaceFile(path, "new", &reason));
+  EXPECT_NE(reason.find("cannot replace"), std::string::npos) << reason;
+  EXPECT_EQ(ReadWholeFile(path), "old");
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms(0444));
+  EXPECT_EQ(Names(), std::vector<std::string>{"Veyra.ini"});
+}
+
 TEST_F(FileReplaceTest, SettingsSurviveASaveAndALoad) {
   Put("[Veyra.ini]\r\nFate=3\r\n");
   TSettingsFile file = TSettingsFile::Load("Veyra.ini", path);

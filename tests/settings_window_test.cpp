@@ -124,5 +124,31 @@ TEST_F(SettingsWindowTest, AnUnwritableFolderIsReportedAndTheTeardownGoesOn) {
   EXPECT_EQ(form.SoundBank[1].Data, nullptr);
 }
 
+TEST_F(SettingsWindowTest, AReadOnlyFileIsReportedAndKept) {
+  WriteIni("Fate=5\r\n");
+  const std::string before = ReadIni();
+  std::filesystem::permissions(IniPath(), std::filesystem::perms(0444));
+  form.FormCreate();
+  EXPECT_EQ(form.Fate, 5);
+  form.FormDestroy();
+  ASSERT_EQ(platform.app.errors.size(), 1u);
+  EXPECT_EQ(platform.app.errors[0], Utf8ToCp932(IniPath() + " に書き込めません"));
+  EXPECT_EQ(ReadIni(), before);
+}
+
+// A program kept deep in the folder tree reads and writes the settings beside it.
+TEST_F(SettingsWindowTest, AProgramInALongFolderKeepsItsSettingsBesideIt) {
+  const std::string deep = platform.folder.Path() + std::string(120, 'a') + "/" + std::string(120, 'b') + "/";
+  std::filesystem::create_directories(deep);
+  ASSERT_GT(deep.size(), 255u);
+  platform.exePath = deep + "lunavox";
+  std::ofstream(deep + "Veyra.ini", std::ios::binary) << "[Veyra.ini]\r\nMascotSpeed=7\r\n";
+  form.FormCreate();
+  EXPECT_EQ(form.MascotSpeed, 7);
+  form.FormDestroy();
+  EXPECT_TRUE(platform.app.errors.empty());
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(deep), {}), 1) << "only Veyra.ini beside it";
+}
+
 }  // namespace
 }  // namespace lv
