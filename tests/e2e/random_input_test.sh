@@ -7,7 +7,7 @@
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/desktop.sh"
 program=$1
-events=${RANDOM_INPUT_EVENTS:-1200}
+events=${RANDOM_INPUT_EVENTS:-1500}
 seed=${RANDOM_INPUT_SEED:-$(( $(date +%s%N) % 1000000007 ))}
 echo "random input seed: $seed ($events events)"
 
