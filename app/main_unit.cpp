@@ -23,11 +23,14 @@ void TVeyraFM::FormCreate() {
   ExeDir = ExeDirOf(platform_.ExePath());
   InitButtonTable(ButtonTable);
   LoadSoundBank();
+  SetLightPoint(LightHomeX, LightHomeY);
+  ResetParticles();
   CentreWindow();
   LoadSettings();
   CountSeenCards();
   LoadJpgResource("Base", BackBuffer);
   LoadJpgResource("Mascot", MascotBmp);
+  ShapeWindow();
   LoadJpgResource("Button", ButtonBmp);
   LoadBmpResource("WakuTate", WakuTateBmp);
   LoadBmpResource("WakuYoko", WakuYokoBmp);
@@ -37,7 +40,6 @@ void TVeyraFM::FormCreate() {
   LoadFacePicture(CardNo);
   LoadJpgResource("Quest", QuestBmp);
   LoadBmpResource("Star", StarBmp);
-  LightBmp.SetSize(87, 87);
   SetLabelLook();
   ShowCardTexts(CardNo);
   ShowCardLabels(true);
@@ -52,7 +54,7 @@ void TVeyraFM::FormDestroy() {
   Closing = true;
   SaveSettings();
   for (TBitmap* bitmap : {&MascotBmp, &BackBuffer, &ButtonBmp, &WakuTateBmp, &WakuYokoBmp, &NamiBmp,
-                          &IndexBmp, &QuestBmp, &StarBmp, &LightBmp, &CardBack, &CardFace})
+                          &IndexBmp, &QuestBmp, &StarBmp, &CardBack, &CardFace})
     *bitmap = TBitmap();
   CardTable.Clear();
   FreeSoundBank();

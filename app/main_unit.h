@@ -15,7 +15,9 @@
 #include "input/button_dat_u.h"
 #include "platform/bitmap.h"
 #include "platform/platform.h"
+#include "region/region_u.h"
 #include "view/card_geometry.h"
+#include "view/light_effect.h"
 #include "view/sequencer_states.h"
 
 namespace lv {
@@ -54,6 +56,11 @@ class TVeyraFM {
   };
   TPoint GetCentredPos() const;
   void CentreWindow();
+
+  // Outline and stay-on-top (app/window_region.cpp).
+  void MakeWindowRegion(const TBitmap& picture, TColor transparent);
+  void SetStayOnTop(bool value);
+  TRegion WindowRegion;  // the outline from the mask picture
 
   // Resource loaders (assets/resource_loaders.cpp).
   bool LoadJpgResource(const std::string& name, TBitmap& output);
@@ -110,6 +117,21 @@ class TVeyraFM {
   void AnimStep();
   std::uint32_t LastStepTick = 0;  // tick count of the last step
   bool FirstTickDone = false;      // the opening voice has played
+
+  // Light effects: sparkles from the light point (view/window_light.cpp).
+  void LightStep();
+  void EraseLight();
+  void SetLightPoint(int x, int y);
+  void SetLightPointAt(int wx, int wy);
+  void ResetParticles();
+  void LightClick(int x, int y);
+  void LightShowChangeClick();
+  void LightPointChangeClick();
+  // The sparkles play over the card on show.
+  bool SparklesVisible() const;
+  // When the popup menu offers to centre the light point.
+  bool CanCentreLightPoint() const;
+  TLightEffect Light;
 
   // Card history: undo and resume (fortune/card_history.cpp).
   void SetCardNo(int n);
@@ -187,7 +209,7 @@ class TVeyraFM {
   int AnimState = 0;
 
   TBitmap BackBuffer;
-  TBitmap ButtonBmp, WakuTateBmp, WakuYokoBmp, NamiBmp, IndexBmp, QuestBmp, StarBmp, LightBmp;
+  TBitmap ButtonBmp, WakuTateBmp, WakuYokoBmp, NamiBmp, IndexBmp, QuestBmp, StarBmp;
   TBitmap MascotBmp;
   TBitmap CardBack, CardFace;
   TStringList CardTable;
@@ -199,6 +221,7 @@ class TVeyraFM {
  private:
   void CreateComponents();
   void BindEvents();
+  void ShapeWindow();
   // Card collection.
   void SetCardSeen(int n, bool all, std::uint8_t value);
   // Wish and divination.

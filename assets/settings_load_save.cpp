@@ -23,8 +23,11 @@ void TVeyraFM::LoadSettings() {
       ReadSettings(TSettingsFile::Load(kSettingsSection, SettingsPath(ExeDir)), defaults);
 
   SavedCardNum = read.CardNum;
-  StarX = read.StarX;
-  StarY = read.StarY;
+  // A light point that no press on the card picture gives would throw the sparkles
+  // off the card: it reads as the centred one.
+  const bool reachable = IsReachableLightPoint(read.StarX, read.StarY);
+  StarX = reachable ? read.StarX : LightHomeX;
+  StarY = reachable ? read.StarY : LightHomeY;
   SavedIndexMode = read.IndexMode;
   SavedWish = read.Wish;
   StayOnTop = read.StayOnTop;
@@ -36,6 +39,7 @@ void TVeyraFM::LoadSettings() {
   if (ResumeOk) {
     Form().SetPosition(read.Left, read.Top);
     CardNo = SavedCardNum;
+    SetLightPoint(StarX, StarY);
   }
   SetFezPenBlack(read.FezPenBlack);
   SetFezPenDown(read.FezPenDown);
@@ -59,8 +63,8 @@ void TVeyraFM::SaveSettings() {
   TSettingsFile file = TSettingsFile::Load(kSettingsSection, path);
   TLoadedSettings values;
   values.CardNum = CardNo;
-  values.StarX = StarX;
-  values.StarY = StarY;
+  values.StarX = Light.LightX();
+  values.StarY = Light.LightY();
   values.ResumeOk = ResumeOk;
   values.IndexMode = false;
   values.StayOnTop = StayOnTop;

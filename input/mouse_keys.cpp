@@ -61,6 +61,8 @@ void TVeyraFM::LeftPress(int x, int y, TShiftState) {
   } else if (Hits(ButtonTable[BtnTransform], x, y) &&
              (ButtonTable[BtnTransform].State == 1 || ButtonTable[BtnTransform].State == 3)) {
     StartTransform();
+  } else if (SparklesVisible() && InLightArea(x, y)) {
+    LightClick(x, y);
   } else {
     StartDrag();
   }

@@ -143,6 +143,13 @@ class IForm {
   virtual void Invalidate(const TRect& rect) = 0;
   // Ends the message loop; the program then tears the window down.
   virtual void Close() = 0;
+  // The window's outline: only the pixels of these rectangles belong to the window;
+  // elsewhere the desktop shows through and presses reach what lies below. No
+  // rectangles at all give the window its whole rectangle back.
+  virtual void SetShape(const std::vector<TRect>& rects) = 0;
+  // Keeps the window above all others, or not; it stays where it is, shown or hidden.
+  virtual void SetStayOnTop(bool onTop) = 0;
+  virtual bool StayOnTop() const = 0;
 
   virtual std::unique_ptr<ILabel> CreateLabel(const TRect& bounds, TAlignment alignment,
                                               bool wordWrap) = 0;

@@ -61,8 +61,10 @@ TEST_F(SequencerTest, ACardTurnVisitsItsStatesAndShowsTheNewCardWithItsLabelsAtT
     const int state = visited.emplace_back(form.AnimState);
     screen.invalidated.clear();
     Step();
-    // Every step but the rest with the back shown redraws the card rectangle.
-    const std::vector<TRect> drawn = {{32, 44, 380, 552}};
+    // Every step but the rest with the back shown redraws the card rectangle; the
+    // first one takes the sparkles off the window before.
+    std::vector<TRect> drawn = {{32, 44, 380, 552}};
+    if (state == CardTurn) drawn.insert(drawn.begin(), form.Light.Square());
     if (state != 2006 && state != 4005) EXPECT_EQ(screen.invalidated, drawn) << state;
     if (state == 2006) EXPECT_TRUE(screen.invalidated.empty());
     if (state < 2005) EXPECT_TRUE(CardLabelsVisible()) << state;
@@ -145,13 +147,15 @@ TEST_F(SequencerTest, PausesEndAfterEightStepsWithTheButtonsReleased) {
   }
 }
 
-TEST_F(SequencerTest, HoldStatesAndUnknownStatesStayAndDrawNothing) {
+TEST_F(SequencerTest, HoldStatesStayAndShowOnlyTheSparklesUnknownStatesDrawNothing) {
   for (int state : {0, 1, 2, 3, -1, 4, 99, 499, 508, 549, 558, 998, 1004, 1999, 2007, 2999, 3004, 3999, 4006}) {
     form.AnimState = state;
     screen.invalidated.clear();
     Step();
     EXPECT_EQ(form.AnimState, state);
-    EXPECT_TRUE(screen.invalidated.empty()) << state;
+    const std::vector<TRect> sparkles = {form.Light.Square()};
+    EXPECT_EQ(screen.invalidated, state >= Idle && state <= CreatorHold ? sparkles : std::vector<TRect>{})
+        << state;
   }
 }
 

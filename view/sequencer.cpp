@@ -20,6 +20,12 @@ bool IsPauseStep(int state) {
   return (state >= IndexOpen && state < IndexOpenEnd) || (state >= LinkOpen && state < LinkOpenEnd);
 }
 
+// The sparkles play at rest, in the hold states and in the pauses, never in a card turn.
+bool PlaysSparkles(int state) {
+  return (state >= Idle && state <= CreatorHold) || (state >= IndexOpen && state <= IndexOpenEnd) ||
+         (state >= LinkOpen && state <= LinkOpenEnd);
+}
+
 }  // namespace
 
 // The difference is taken in unsigned 32-bit arithmetic, so it stays right when the
@@ -40,6 +46,7 @@ void TVeyraFM::Timer1Timer() {
 // on. Any other value does nothing.
 void TVeyraFM::AnimStep() {
   const int state = AnimState;
+  if (PlaysSparkles(state)) LightStep();
   if (state == IndexOpenEnd || state == LinkOpenEnd) {
     EndPause();
   } else if (IsPauseStep(state)) {
@@ -56,9 +63,12 @@ void TVeyraFM::EndPause() {
 }
 
 // A newly shown card starts with its normal face; only a transform turn keeps the
-// face it switched to.
+// face it switched to. The sparkles leave the window as the turn starts; a replay
+// puts the light point back where the saved fortune had it.
 void TVeyraFM::CardTurnStep(const TCardTurnFrame& frame) {
   if (frame.State == ReplayTurn || (frame.State == CardTurn && !TransformFlip)) Transformed = false;
+  if (frame.State == ReplayTurn || frame.State == CardTurn) EraseLight();
+  if (frame.State == ReplayTurn) SetLightPoint(StarX, StarY);
   if (frame.Slot != NoSlot) DrawCard(frame.Slot, frame.Percent, true);
   AnimState = frame.Next;
   if (frame.State == BackShown) PutInNewCard();
@@ -82,6 +92,7 @@ void TVeyraFM::EndCardTurn() {
   TransformFlip = false;
   ShowCardLabels(true);
   Memo1->SetReadOnly(false);
+  ResetParticles();
 }
 
 }  // namespace lv

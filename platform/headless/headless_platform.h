@@ -122,6 +122,12 @@ class Form : public IForm {
   TBitmap& Canvas() override { return canvas_; }
   void Invalidate(const TRect& rect) override { invalidated.push_back(rect); }
   void Close() override { closed = true; }
+  void SetShape(const std::vector<TRect>& rects) override {
+    shape = rects;
+    ++shapeCount;
+  }
+  void SetStayOnTop(bool onTop) override { stayOnTop = onTop; }
+  bool StayOnTop() const override { return stayOnTop; }
   std::unique_ptr<ILabel> CreateLabel(const TRect& bounds, TAlignment alignment, bool wordWrap) override;
   std::unique_ptr<IMemo> CreateMemo(const TRect& bounds) override;
   std::unique_ptr<ITimer> CreateTimer() override;
@@ -130,6 +136,9 @@ class Form : public IForm {
   TFormEvents events;
   std::vector<TRect> invalidated;
   bool closed = false;
+  std::vector<TRect> shape;  // the outline last given; empty: the whole rectangle
+  int shapeCount = 0;        // how often an outline was given
+  bool stayOnTop = false;
   // The components made for this window, in creation order.
   std::vector<Label*> labels;
   Memo* memo = nullptr;

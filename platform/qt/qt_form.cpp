@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include "platform/qt/qt_convert.h"
 
@@ -81,6 +82,32 @@ void QtForm::SetPosition(int left, int top) { widget_->move(left, top); }
 void QtForm::Invalidate(const TRect& rect) { widget_->update(ToQRect(rect)); }
 
 void QtForm::Close() { widget_->close(); }
+
+// The mask goes to the X server as a SHAPE request. Before the first show it is
+// sent with the window; on a shown window it waits until something flushes, so a
+// repaint is asked for.
+void QtForm::SetShape(const std::vector<TRect>& rects) {
+  if (rects.empty()) {
+    widget_->clearMask();
+  } else {
+    QRegion region;
+    for (const TRect& rect : rects) region += ToQRect(rect);
+    widget_->setMask(region);
+  }
+  if (widget_->isVisible()) widget_->update();
+}
+
+// Changing the hint makes a new native window (a new X window id; anything that
+// keeps one must take it again from windowHandle()->winId()) and hides the widget;
+// the borderless flag stays, and a window that was shown is shown again.
+void QtForm::SetStayOnTop(bool onTop) {
+  if (StayOnTop() == onTop) return;
+  const bool wasVisible = widget_->isVisible();
+  widget_->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+  if (wasVisible) widget_->show();
+}
+
+bool QtForm::StayOnTop() const { return widget_->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
 std::unique_ptr<ILabel> QtForm::CreateLabel(const TRect& bounds, TAlignment alignment, bool wordWrap) {
   return std::make_unique<QtLabel>(widget_, bounds, alignment, wordWrap);

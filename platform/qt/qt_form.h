@@ -110,6 +110,9 @@ class QtForm : public IForm {
   TBitmap& Canvas() override { return canvas_; }
   void Invalidate(const TRect& rect) override;
   void Close() override;
+  void SetShape(const std::vector<TRect>& rects) override;
+  void SetStayOnTop(bool onTop) override;
+  bool StayOnTop() const override;
   std::unique_ptr<ILabel> CreateLabel(const TRect& bounds, TAlignment alignment, bool wordWrap) override;
   std::unique_ptr<IMemo> CreateMemo(const TRect& bounds) override;
   std::unique_ptr<ITimer> CreateTimer() override;
