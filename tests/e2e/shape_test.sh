@@ -47,8 +47,9 @@ sparkles_at() {
 [ "$(convert "$resources/BaseMsk.bmp" -format '%[fx:p{100,5}.r]' info:)" = 0 ] ||
   { echo "the mask is not black at (100, 5)"; exit 1; }
 xev -event button -geometry 400x200+150+40 > "$folder/below.log" 2>&1 &
-wait_until 10 sh -c "xdotool search --class xev"
-below=$(xdotool search --class xev | head -n 1)
+below_window() { xdotool search --name '^Event Tester$' | head -n 1; }
+wait_until 10 below_window
+below=$(below_window)
 xdotool windowmove "$below" 150 40
 
 start_lunavox
