@@ -47,4 +47,15 @@ stop_desktop() {
 lunavox_window() { xdotool search --name '^Lunavox2009$' 2>/dev/null | head -n 1; }
 has_lunavox_window() { [ -n "$(lunavox_window)" ]; }
 
+# Starts the program in the given folder and waits until its window is shown; sets
+# pid, win (the window id) and wx, wy (the window's place on the screen).
+start_lunavox_in() {
+  (cd "$1" && exec ./lunavox) &
+  pid=$!
+  wait_until 20 has_lunavox_window
+  win=$(lunavox_window)
+  wait_until 10 sh -c "xwininfo -id $win | grep -q IsViewable"
+  read -r wx wy <<< "$(xwininfo -id "$win" | sed -n 's/.*Absolute upper-left [XY]: *//p' | tr '\n' ' ')"
+}
+
 window_state() { xprop -id "$1" WM_STATE | sed -n 's/.*window state: //p'; }

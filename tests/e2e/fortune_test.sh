@@ -14,14 +14,6 @@ today=$(date +%Y/%m/%d)
 # A fate drawn today stays, so the wish "abc" gives card 16.
 printf '[Veyra.ini]\r\nFate=0\r\nOldDate=%s\r\nMemDate=%s\r\n' "$today" "$today" > "$folder/Veyra.ini"
 
-start_lunavox() {
-  (cd "$folder" && exec ./lunavox) &
-  pid=$!
-  wait_until 20 has_lunavox_window
-  win=$(lunavox_window)
-  wait_until 10 sh -c "xwininfo -id $win | grep -q IsViewable"
-  read -r wx wy <<< "$(xwininfo -id "$win" | sed -n 's/.*Absolute upper-left [XY]: *//p' | tr '\n' ' ')"
-}
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
 # The window's rectangle (x, y, width, height) looks like the given picture.
 shows() {
@@ -40,7 +32,7 @@ newest_stream() { pactl list short sink-inputs | awk 'BEGIN { n = -1 } $1 > n { 
 stream_after() { [ "$(newest_stream)" -gt "$1" ]; }
 close_when_idle() { click 719 17; ! kill -0 "$pid" 2>/dev/null; }
 
-start_lunavox
+start_lunavox_in "$folder"
 wait_until 10 shows_card 000
 before=$(newest_stream)
 click 630 250                                                          # the random button
@@ -58,7 +50,7 @@ grep -q $'^Wish=abc\r$' "$folder/Veyra.ini" || { echo "the wish was not saved as
 
 # With "ResumeOk" set the next start shows the fortune at once, the wish in its box.
 sed -i 's/^ResumeOk=0/ResumeOk=1/' "$folder/Veyra.ini"
-start_lunavox
+start_lunavox_in "$folder"
 wait_until 10 shows_card 016
 convert "$folder/shot.png" -crop "60x14+$((wx + 466))+$((wy + 84))" +repage "$folder/wish.png"
 darkest=$(convert "$folder/wish.png" -colorspace Gray -format '%[fx:minima]' info:)

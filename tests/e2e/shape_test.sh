@@ -14,14 +14,6 @@ folder=$(mktemp -d)
 cp "$program" "$folder/lunavox"
 convert "$resources/BaseMsk.bmp" -compress none "$folder/mask.pbm"
 
-start_lunavox() {
-  (cd "$folder" && exec ./lunavox) &
-  pid=$!
-  wait_until 20 has_lunavox_window
-  win=$(lunavox_window)
-  wait_until 10 sh -c "xwininfo -id $win | grep -q IsViewable"
-  read -r wx wy <<< "$(xwininfo -id "$win" | sed -n 's/.*Absolute upper-left [XY]: *//p' | tr '\n' ' ')"
-}
 close_when_idle() { xdotool mousemove --window "$win" 719 17 click 1; ! kill -0 "$pid" 2>/dev/null; }
 keep_shot() { [ -z "$shots" ] || cp "$folder/shot.png" "$shots/$1.png"; }
 
@@ -52,7 +44,7 @@ wait_until 10 below_window
 below=$(below_window)
 xdotool windowmove "$below" 150 40
 
-start_lunavox
+start_lunavox_in "$folder"
 wait_until 10 shape_is_mask || { echo "the window's shape is not the mask: $(cat "$folder/shape.count")"; exit 1; }
 echo "shape: $(cat "$folder/shape.count")"
 
@@ -75,7 +67,7 @@ grep -q $'^StarY=-98\r$' "$folder/Veyra.ini" || { echo "StarY not saved"; cat "$
 # Kept above others from the start, with the same outline.
 sed -i 's/^StayOnTop=0\r$/StayOnTop=1\r/' "$folder/Veyra.ini"
 grep -q $'^StayOnTop=1\r$' "$folder/Veyra.ini" || { echo "could not set StayOnTop"; exit 1; }
-start_lunavox
+start_lunavox_in "$folder"
 wait_until 10 sh -c "xprop -id $win _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
   { echo "not kept above others"; xprop -id "$win" _NET_WM_STATE; exit 1; }
 wait_until 10 shape_is_mask || { echo "the stay-on-top window lost its shape"; exit 1; }
