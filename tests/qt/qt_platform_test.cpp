@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -85,6 +86,27 @@ TEST(FormWidgetTest, LabelAndWishBoxEventsOtherThanPressesPassThrough) {
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
   QCoreApplication::sendEvent(static_cast<QtMemo&>(*memo).Widget(), &release);
   EXPECT_EQ(presses, 0);
+}
+
+// Keeping the window above others makes a new native window; it stays borderless,
+// shown and shaped.
+TEST(FormWidgetTest, StayOnTopKeepsTheWindowBorderlessShownAndShaped) {
+  TestApplication();
+  QtForm form;
+  form.SetClientSize(40, 30);
+  form.SetShape({{0, 0, 40, 10}, {5, 10, 35, 30}});
+  const QRegion shape = QRegion(0, 0, 40, 10) + QRegion(5, 10, 30, 20);
+  EXPECT_TRUE(form.Widget()->mask() == shape);
+  form.Widget()->show();
+  for (bool onTop : {true, false, true}) {
+    form.SetStayOnTop(onTop);
+    EXPECT_EQ(form.StayOnTop(), onTop);
+    EXPECT_TRUE(form.Widget()->isVisible()) << onTop;
+    EXPECT_TRUE(form.Widget()->windowFlags().testFlag(Qt::FramelessWindowHint)) << onTop;
+    EXPECT_TRUE(form.Widget()->mask() == shape) << onTop;
+  }
+  form.SetShape({});
+  EXPECT_TRUE(form.Widget()->mask().isEmpty());
 }
 
 }  // namespace
